@@ -1,0 +1,90 @@
+#include "TestSupport.h"
+
+#include "model/Tables.h"
+#include "platform/Clock.h"
+#include "platform/Host.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+TempVolume::TempVolume()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+TempVolume::~TempVolume()
+{
+    platform::ClearHostOverride();
+}
+
+QString TempVolume::Path(const QString& relative) const
+{
+    return relative.isEmpty() ? m_dir.path() : m_dir.filePath(relative);
+}
+
+void TempVolume::MakeFolder(const QString& relative) const
+{
+    QVERIFY(QDir().mkpath(Path(relative)));
+}
+
+void TempVolume::WriteFile(const QString& relative, const QByteArray& content) const
+{
+    QDir().mkpath(QFileInfo(Path(relative)).path());
+    QFile file(Path(relative));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(content), content.size());
+}
+
+QByteArray TempVolume::ReadFile(const QString& relative) const
+{
+    QFile file(Path(relative));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool TempVolume::Exists(const QString& relative) const
+{
+    const QFileInfo info(Path(relative));
+    return info.exists() || info.isSymLink();
+}
+
+void TempVolume::PlaceProgram(const QString& relative, const QString& home,
+                              const QString& volumeTop)
+{
+    WriteFile(relative, "program");
+    MakeFolder(home);
+    platform::SetHostOverride({Path(relative), Path(volumeTop), Path(home)});
+}
+
+ScriptedDialogs::ScriptedDialogs()
+{
+    platform::SetDialogScript([this](const platform::DialogRequest& request) {
+        m_asked << request;
+        if (m_answers.isEmpty()) {
+            ++m_unanswered;
+            return platform::DialogAnswer{};
+        }
+        return m_answers.takeFirst();
+    });
+}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    platform::SetDialogScript({});
+}
+
+void ResetPlanner()
+{
+    MainM::ClearProjects();
+    MainM::ClearSubjects();
+    MainM::NextProjectID = 0;
+    MainM::DataRoot = {};
+    MainM::TodayInt = 0;
+    MainM::ViewMode = 0;
+    MainM::DaysView = 1;
+    MainM::DaysViewDays = 14;
+    platform::ResetQuitRequest();
+    platform::SetCurrentDate({});
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/App.h"
+#include "platform/Dialogs.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+
+// A whole little machine inside a temporary folder: a volume, a home folder,
+// and the program file placed somewhere on the volume. The start-up then runs
+// against it as it would against the real disk.
+class TempVolume
+{
+public:
+    TempVolume();
+    ~TempVolume();
+    TempVolume(const TempVolume&) = delete;
+    TempVolume& operator=(const TempVolume&) = delete;
+
+    // Paths are relative to the volume's top; "" is the top itself.
+    QString Path(const QString& relative = {}) const;
+    void MakeFolder(const QString& relative) const;
+    void WriteFile(const QString& relative, const QByteArray& content) const;
+    QByteArray ReadFile(const QString& relative) const;
+    bool Exists(const QString& relative) const;
+
+    // Puts the program file there (creating its folders), makes `home` the
+    // user's home folder and `volumeTop` the top of the volume.
+    void PlaceProgram(const QString& relative, const QString& home = QStringLiteral("home/user"),
+                      const QString& volumeTop = {});
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Answers the program's dialogs in place of a person, in order, and keeps
+// what was asked. Unexpected dialogs are answered "cancel" and fail the test
+// at the end through Unanswered().
+class ScriptedDialogs
+{
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs();
+
+    void Answer(platform::DialogAnswer answer) { m_answers << answer; }
+    void AnswerYes() { Answer({true, {}}); }
+    void AnswerNo() { Answer({false, {}}); }
+    void ChooseFolder(const QString& path) { Answer({true, path}); }
+
+    const QList<platform::DialogRequest>& Asked() const { return m_asked; }
+    int Unanswered() const { return m_unanswered; }
+
+private:
+    QList<platform::DialogAnswer> m_answers;
+    QList<platform::DialogRequest> m_asked;
+    int m_unanswered = 0;
+};
+
+// Back to an empty planner: tables, settings, quit request, pinned date.
+void ResetPlanner();
+
+// Like QTEST_MAIN, but with the program's own application object, so that
+// windows get the program's font and handlers.
+#define DUETIDE_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        App app(argc, argv);                                                                       \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
