@@ -49,6 +49,9 @@ public:
     qint16 DaysToGo = 0;
     QString Description;
     QPointer<ProjectF> Form; // the strip showing it since the last rebuild
+    // Its line is safely in "Completed.txt"; never stored, so that each run
+    // archives a delivered project once.
+    bool Archived = false;
 };
 
 // A school class that projects belong to.

@@ -2,7 +2,12 @@
 
 namespace MainM {
 
-// Reads the two view settings from "Portable Settings", or the defaults.
+// "Portable Settings": the two view settings that outlast a run, kept in the
+// data store so that they travel with it.
+
+// Sets DaysView and DaysViewDays from the file, or to 1 and 14.
 void LoadSettings();
+// False (the user told) when the file could not be saved.
+bool SaveSettings();
 
 } // namespace MainM

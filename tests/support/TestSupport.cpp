@@ -58,6 +58,40 @@ void TempVolume::PlaceProgram(const QString& relative, const QString& home,
     platform::SetHostOverride({Path(relative), Path(volumeTop), Path(home)});
 }
 
+TempStore::TempStore()
+{
+    QVERIFY(m_dir.isValid());
+    MainM::DataRoot = platform::FolderItem::FromPath(m_dir.path());
+}
+
+TempStore::~TempStore()
+{
+    MainM::DataRoot = {};
+}
+
+QString TempStore::Path(const QString& name) const
+{
+    return name.isEmpty() ? m_dir.path() : m_dir.filePath(name);
+}
+
+void TempStore::Write(const QString& name, const QByteArray& content) const
+{
+    QFile file(Path(name));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(content), content.size());
+}
+
+QByteArray TempStore::Read(const QString& name) const
+{
+    QFile file(Path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool TempStore::Exists(const QString& name) const
+{
+    return QFileInfo::exists(Path(name));
+}
+
 ScriptedDialogs::ScriptedDialogs()
 {
     platform::SetDialogScript([this](const platform::DialogRequest& request) {

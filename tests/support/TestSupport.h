@@ -36,6 +36,24 @@ private:
     QTemporaryDir m_dir;
 };
 
+// A data store in a temporary folder, made the planner's DataRoot.
+class TempStore
+{
+public:
+    TempStore();
+    ~TempStore();
+    TempStore(const TempStore&) = delete;
+    TempStore& operator=(const TempStore&) = delete;
+
+    QString Path(const QString& name = {}) const;
+    void Write(const QString& name, const QByteArray& content) const;
+    QByteArray Read(const QString& name) const;
+    bool Exists(const QString& name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
 // Answers the program's dialogs in place of a person, in order, and keeps
 // what was asked. Unexpected dialogs are answered "cancel" and fail the test
 // at the end through Unanswered().
