@@ -1,9 +1,30 @@
 #include "MenuButF.h"
 
 #include "app/StartUp.h"
+#include "editors/ProjectEditing.h"
+#include "list/DisplayList.h"
 #include "platform/Host.h"
 
+#include <QPushButton>
+#include <QTimer>
+
 QPointer<MenuButF> MenuButF::s_bar;
+
+namespace {
+
+QPushButton* MakeButton(QWidget* bar, const char* name, const QString& caption, int left, int width)
+{
+    auto* button = new QPushButton(caption, bar);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(left, 0, width, 22);
+    QFont font = button->font();
+    font.setPixelSize(12);
+    button->setFont(font);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+} // namespace
 
 MenuButF* MenuButF::Get()
 {
@@ -19,10 +40,32 @@ void MenuButF::Discard()
 
 MenuButF::MenuButF()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , BevelButton1(MakeButton(this, "BevelButton1", tr("Add Project"), 0, 76))
+    , BevelButton2(MakeButton(this, "BevelButton2", tr("Add Subject"), 75, 76))
+    , BevelButton3(MakeButton(this, "BevelButton3", tr("Edit Subjects"), 150, 79))
+    , BevelButton5(MakeButton(this, "BevelButton5", QStringLiteral("\u25BC"), 228, 25))
+    , BevelButton4(MakeButton(this, "BevelButton4", QStringLiteral("X"), 252, 24))
+    , m_dateCheck(new QTimer(this))
 {
     s_bar = this;
     setWindowTitle(tr("Buttons"));
     setFixedSize(276, 22);
+    QFont bold = BevelButton4->font();
+    bold.setBold(true);
+    BevelButton4->setFont(bold);
+
+    connect(BevelButton1, &QPushButton::clicked, this, &MenuButF::BevelButton1_Action);
+    connect(BevelButton2, &QPushButton::clicked, this, &MenuButF::BevelButton2_Action);
+    connect(BevelButton3, &QPushButton::clicked, this, &MenuButF::BevelButton3_Action);
+    connect(BevelButton5, &QPushButton::clicked, this, &MenuButF::BevelButton5_Action);
+    connect(BevelButton4, &QPushButton::clicked, this, &MenuButF::BevelButton4_Action);
+
+    // A planner left on overnight must not go on saying "Today" for
+    // yesterday's deadline.
+    m_dateCheck->setInterval(60 * 1000);
+    connect(m_dateCheck, &QTimer::timeout, this, [] { MainM::CheckDate(); });
+    m_dateCheck->start();
+
     Open();
 }
 
@@ -31,4 +74,20 @@ void MenuButF::Open()
     hide();
     if (!MainM::Main())
         platform::Quit();
+}
+
+void MenuButF::BevelButton1_Action()
+{
+    MainM::AddProject();
+}
+
+void MenuButF::BevelButton2_Action() {}
+
+void MenuButF::BevelButton3_Action() {}
+
+void MenuButF::BevelButton5_Action() {}
+
+void MenuButF::BevelButton4_Action()
+{
+    platform::Quit();
 }

@@ -3,6 +3,9 @@
 #include <QPointer>
 #include <QWidget>
 
+class QPushButton;
+class QTimer;
+
 // The button bar: the program's one permanent window, beside the strips.
 // Creating it runs the whole start-up.
 class MenuButF : public QWidget
@@ -18,6 +21,19 @@ public:
 private:
     MenuButF();
     void Open();
+
+    void BevelButton1_Action();
+    void BevelButton2_Action();
+    void BevelButton3_Action();
+    void BevelButton5_Action();
+    void BevelButton4_Action();
+
+    QPushButton* BevelButton1;
+    QPushButton* BevelButton2;
+    QPushButton* BevelButton3;
+    QPushButton* BevelButton5;
+    QPushButton* BevelButton4;
+    QTimer* m_dateCheck;
 
     static QPointer<MenuButF> s_bar;
 };

@@ -31,7 +31,7 @@ class TestDataStore : public QObject
 
 private Q_SLOTS:
     void init() { ResetPlanner(); }
-    void cleanup() { MenuButF::Discard(); }
+    void cleanup() { ResetPlanner(); }
 
     // Where the walk up from the program stops, and where the store goes.
     void storeIsFoundOrCreated_data()

@@ -1,8 +1,10 @@
 #include "TestSupport.h"
 
+#include "list/ProjectF.h"
 #include "model/Tables.h"
 #include "platform/Clock.h"
 #include "platform/Host.h"
+#include "windows/MenuButF.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,6 +113,10 @@ ScriptedDialogs::~ScriptedDialogs()
 
 void ResetPlanner()
 {
+    MenuButF::Discard();
+    for (const auto& project : MainM::Projects)
+        delete project->Form;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     MainM::ClearProjects();
     MainM::ClearSubjects();
     MainM::NextProjectID = 0;
@@ -121,4 +127,32 @@ void ResetPlanner()
     MainM::DaysViewDays = 14;
     platform::ResetQuitRequest();
     platform::SetCurrentDate({});
+}
+
+void StartPlanner(TempVolume& volume)
+{
+    volume.PlaceProgram(QStringLiteral("012345/duetide"));
+    MenuButF::Get();
+    QVERIFY(!platform::QuitRequested());
+}
+
+std::shared_ptr<SubjectDef> MakeSubject(const QString& name, QColor colour)
+{
+    auto subject = std::make_shared<SubjectDef>();
+    subject->SName = name;
+    subject->Colour = std::make_shared<ColourTriplet>(
+        ColourTriplet{quint8(colour.red()), quint8(colour.green()), quint8(colour.blue())});
+    return subject;
+}
+
+std::shared_ptr<ProjectDef> MakeProject(const QString& name, const QString& subject, qint32 dueDate,
+                                        qint16 classV)
+{
+    auto project = std::make_shared<ProjectDef>();
+    project->PName = name;
+    project->Subject = subject;
+    project->DueDate = dueDate;
+    project->ClassV = classV;
+    project->Weighting = 10;
+    return project;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/App.h"
+#include "model/Records.h"
 #include "platform/Dialogs.h"
 
 #include <QByteArray>
@@ -77,8 +78,18 @@ private:
     int m_unanswered = 0;
 };
 
-// Back to an empty planner: tables, settings, quit request, pinned date.
+// Back to an empty planner: strips and bar gone, tables emptied, settings,
+// quit request and pinned date back to their defaults.
 void ResetPlanner();
+
+// Starts the planner as the program does, on a new data store inside
+// `volume`; the button bar is then up.
+void StartPlanner(TempVolume& volume);
+
+// A subject or a project for a test's tables.
+std::shared_ptr<SubjectDef> MakeSubject(const QString& name, QColor colour = QColor(128, 128, 128));
+std::shared_ptr<ProjectDef> MakeProject(const QString& name, const QString& subject, qint32 dueDate,
+                                        qint16 classV = ClassNormal);
 
 // Like QTEST_MAIN, but with the program's own application object, so that
 // windows get the program's font and handlers.

@@ -1,0 +1,102 @@
+// Lays out a sample data store, starts the planner on it and writes
+// screenshots of what a user sees into the folder given (docs/ by default).
+// Run it on an X server: xvfb-run -a -s "-screen 0 1280x1024x24" duetide_screenshots docs
+#include "list/DisplayList.h"
+#include "model/DayNumbers.h"
+#include "model/StoredText.h"
+#include "model/Tables.h"
+#include "platform/Clock.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+using namespace MainM;
+
+namespace {
+
+QString outDir;
+
+void Settle()
+{
+    QTest::qWait(400);
+}
+
+void GrabScreen(const QString& name, const QRect& region)
+{
+    Settle();
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(
+        0, region.x(), region.y(), region.width(), region.height());
+    shot.save(QDir(outDir).filePath(name));
+}
+
+void GrabListArea(const QString& name, int height)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    GrabScreen(name, QRect(area.right() - 600, area.top(), 601, height));
+}
+
+void SampleData()
+{
+    const QDate today(2026, 12, 11);
+    platform::SetCurrentDate(today);
+    const struct
+    {
+        const char* name;
+        QColor colour;
+    } subjects[] = {{"Chemistry", {200, 40, 40}},
+                    {"History", {30, 144, 255}},
+                    {"Music", {128, 128, 128}},
+                    {"English", {40, 110, 60}},
+                    {"Art", {250, 200, 70}}};
+    for (const auto& s : subjects)
+        AddSubjectEntry(MakeSubject(QLatin1String(s.name), s.colour));
+    const struct
+    {
+        const char* name;
+        const char* subject;
+        int days;
+        int weighting;
+    } projects[] = {
+        {"Titration report", "Chemistry", 3, 20},
+        {"Source essay", "History", 12, -1},
+        {"Composition", "Music", 26, 40},
+        {"Poetry analysis", "English", 0, 15},
+        {"Portfolio", "Art", 48, -2},
+        {"Mock exam", "Chemistry", 19, 30},
+        {"Reading log", "English", -2, 5},
+    };
+    for (const auto& p : projects) {
+        auto project = MakeProject(QLatin1String(p.name), QLatin1String(p.subject),
+                                   DayNumberOf(today) + p.days);
+        project->Weighting = p.weighting;
+        AddProjectEntry(project);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    App app(argc, argv);
+    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(outDir);
+    TempVolume volume;
+    StartPlanner(volume);
+    SampleData();
+
+    DaysView = 1;
+    ViewMode = 0;
+    DisplayList();
+    GrabListArea(QStringLiteral("column-view.png"), 8 * 27 + 22);
+
+    ViewMode = 1;
+    DisplayList();
+    GrabListArea(QStringLiteral("time-line-view.png"),
+                 QGuiApplication::primaryScreen()->availableGeometry().height());
+
+    ResetPlanner();
+    return 0;
+}
