@@ -3,6 +3,7 @@
 // Every header that declares an operation of MainM, for code that wants them all.
 #include "app/StartUp.h"
 #include "editors/ProjectEditing.h"
+#include "editors/SubjectEditing.h"
 #include "list/DisplayList.h"
 #include "model/DayNumbers.h"
 #include "model/StoredText.h"

@@ -25,6 +25,12 @@ void AddSubjectEntry(std::shared_ptr<SubjectDef> subject)
     SubjectCount = qint32(Subjects.size()) - 1;
 }
 
+void RemoveSubjectEntry(qint32 index)
+{
+    Subjects.erase(Subjects.begin() + index);
+    SubjectCount = qint32(Subjects.size()) - 1;
+}
+
 void ClearProjects()
 {
     Projects.clear();

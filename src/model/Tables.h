@@ -24,6 +24,7 @@ extern quint8 DaysViewDays; // threshold in days for DaysView 2
 // Append a record, keeping its counter in step.
 void AddProjectEntry(std::shared_ptr<ProjectDef> project);
 void AddSubjectEntry(std::shared_ptr<SubjectDef> subject);
+void RemoveSubjectEntry(qint32 index);
 void ClearProjects();
 void ClearSubjects();
 

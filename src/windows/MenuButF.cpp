@@ -2,6 +2,8 @@
 
 #include "app/StartUp.h"
 #include "editors/ProjectEditing.h"
+#include "editors/SubjManageF.h"
+#include "editors/SubjectEditing.h"
 #include "list/DisplayList.h"
 #include "platform/Host.h"
 
@@ -81,9 +83,16 @@ void MenuButF::BevelButton1_Action()
     MainM::AddProject();
 }
 
-void MenuButF::BevelButton2_Action() {}
+void MenuButF::BevelButton2_Action()
+{
+    MainM::AddSubject();
+}
 
-void MenuButF::BevelButton3_Action() {}
+void MenuButF::BevelButton3_Action()
+{
+    SubjManageF manager;
+    manager.exec();
+}
 
 void MenuButF::BevelButton5_Action() {}
 

@@ -6,9 +6,13 @@
 #include "platform/Host.h"
 #include "windows/MenuButF.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 TempVolume::TempVolume()
 {
@@ -155,4 +159,30 @@ std::shared_ptr<ProjectDef> MakeProject(const QString& name, const QString& subj
     project->ClassV = classV;
     project->Weighting = 10;
     return project;
+}
+
+void WhenModalIsUp(const std::function<bool(QWidget*)>& isTheOne,
+                   const std::function<void(QWidget*)>& act)
+{
+    auto* poll = new QTimer;
+    auto* deadline = new QDeadlineTimer(10000);
+    QObject::connect(poll, &QTimer::timeout, [poll, deadline, isTheOne, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool ready = modal && modal->isVisible() && isTheOne(modal);
+        if (!ready && !deadline->hasExpired())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete deadline;
+        if (!ready) {
+            qWarning("the expected modal window did not appear");
+            return;
+        }
+        act(modal);
+        // A check that failed inside must not leave the test waiting forever.
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (QTest::currentTestFailed() && dialog && dialog->isVisible())
+            dialog->done(QDialog::Rejected);
+    });
+    poll->start(10);
 }

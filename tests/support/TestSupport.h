@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 // A whole little machine inside a temporary folder: a volume, a home folder,
 // and the program file placed somewhere on the volume. The start-up then runs
@@ -90,6 +91,25 @@ void StartPlanner(TempVolume& volume);
 std::shared_ptr<SubjectDef> MakeSubject(const QString& name, QColor colour = QColor(128, 128, 128));
 std::shared_ptr<ProjectDef> MakeProject(const QString& name, const QString& subject, qint32 dueDate,
                                         qint16 classV = ClassNormal);
+
+// Runs `act` on the modal window of type W as soon as it is up, from inside
+// its exec(): the way a test drives a modal window.
+void WhenModalIsUp(const std::function<bool(QWidget*)>& isTheOne,
+                   const std::function<void(QWidget*)>& act);
+template <typename W> void WhenModal(const std::function<void(W*)>& act)
+{
+    WhenModalIsUp([](QWidget* w) { return qobject_cast<W*>(w) != nullptr; },
+                  [act](QWidget* w) { act(qobject_cast<W*>(w)); });
+}
+
+// A control of a window by its name.
+template <typename C> C* Control(QWidget* window, const char* name)
+{
+    C* control = window->findChild<C*>(QLatin1String(name));
+    if (!control)
+        qFatal("no control %s", name);
+    return control;
+}
 
 // Like QTEST_MAIN, but with the program's own application object, so that
 // windows get the program's font and handlers.

@@ -1,6 +1,11 @@
 // Lays out a sample data store, starts the planner on it and writes
 // screenshots of what a user sees into the folder given (docs/ by default).
 // Run it on an X server: xvfb-run -a -s "-screen 0 1280x1024x24" duetide_screenshots docs
+#include "editors/ProjPropF.h"
+#include "editors/ProjectEditing.h"
+#include "editors/SubjEdit.h"
+#include "editors/SubjManageF.h"
+#include "editors/SubjectEditing.h"
 #include "list/DisplayList.h"
 #include "model/DayNumbers.h"
 #include "model/StoredText.h"
@@ -10,6 +15,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
 
@@ -36,6 +42,20 @@ void GrabListArea(const QString& name, int height)
 {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     GrabScreen(name, QRect(area.right() - 600, area.top(), 601, height));
+}
+
+// A picture of a modal window, taken from inside its exec(); the window is
+// then closed as its own Done or close box would.
+template <typename W>
+void GrabModal(const QString& name, const std::function<void(W*)>& prepare = {})
+{
+    WhenModal<W>([name, prepare](W* window) {
+        if (prepare)
+            prepare(window);
+        Settle();
+        window->grab().save(QDir(outDir).filePath(name));
+        window->QDialog::done(QDialog::Rejected);
+    });
 }
 
 void SampleData()
@@ -96,6 +116,18 @@ int main(int argc, char** argv)
     DisplayList();
     GrabListArea(QStringLiteral("time-line-view.png"),
                  QGuiApplication::primaryScreen()->availableGeometry().height());
+
+    ViewMode = 0;
+    DisplayList();
+    GrabModal<ProjPropF>(QStringLiteral("project-editor.png"), [](ProjPropF* editor) {
+        editor->NotesTxt->setPlainText(
+            QStringLiteral("Include the error analysis\nTwo pages at most"));
+    });
+    EditProject(2);
+    GrabModal<SubjEdit>(QStringLiteral("subject-editor.png"));
+    EditSubject(0, false);
+    GrabModal<SubjManageF>(QStringLiteral("subject-manager.png"));
+    SubjManageF().exec();
 
     ResetPlanner();
     return 0;
