@@ -12,3 +12,4 @@
 #include "store/ProjectsFile.h"
 #include "store/SettingsFile.h"
 #include "store/SubjectsFile.h"
+#include "transfer/Transfer.h"

@@ -115,14 +115,19 @@ ScriptedDialogs::~ScriptedDialogs()
     platform::SetDialogScript({});
 }
 
-void ResetPlanner()
+void ClearTables()
 {
-    MenuButF::Discard();
     for (const auto& project : MainM::Projects)
         delete project->Form;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     MainM::ClearProjects();
     MainM::ClearSubjects();
+}
+
+void ResetPlanner()
+{
+    MenuButF::Discard();
+    ClearTables();
     MainM::NextProjectID = 0;
     MainM::DataRoot = {};
     MainM::TodayInt = 0;

@@ -82,6 +82,8 @@ private:
 // Back to an empty planner: strips and bar gone, tables emptied, settings,
 // quit request and pinned date back to their defaults.
 void ResetPlanner();
+// Empties the tables and closes their strips; the bar and the store stay.
+void ClearTables();
 
 // Starts the planner as the program does, on a new data store inside
 // `volume`; the button bar is then up.
