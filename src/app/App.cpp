@@ -1,6 +1,8 @@
 #include "App.h"
 
+#include "list/DisplayList.h"
 #include "model/Tables.h"
+#include "store/SettingsFile.h"
 
 #include <QFont>
 
@@ -29,15 +31,22 @@ std::function<void()> App::MenuHandler(const QString& itemName) const
 
 void App::_ViewDays_Action()
 {
-    MainM::DaysView = 0;
+    ChooseWording(0);
 }
 
 void App::_ViewDaysandWeeks_Action()
 {
-    MainM::DaysView = 1;
+    ChooseWording(1);
 }
 
 void App::_ViewWeeks_Action()
 {
-    MainM::DaysView = 2;
+    ChooseWording(2);
+}
+
+void App::ChooseWording(quint8 daysView)
+{
+    MainM::DaysView = daysView;
+    MainM::DisplayList();
+    MainM::SaveSettings();
 }

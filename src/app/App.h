@@ -22,5 +22,8 @@ public:
     void _ViewWeeks_Action();
 
 private:
+    // The wording of the time left takes effect at once and is kept.
+    void ChooseWording(quint8 daysView);
+
     QHash<QString, std::function<void()>> m_menuHandlers;
 };

@@ -1,5 +1,7 @@
 #include "MenuButF.h"
 
+#include "MenuF.h"
+#include "app/MenuBar.h"
 #include "app/StartUp.h"
 #include "editors/ProjectEditing.h"
 #include "editors/SubjManageF.h"
@@ -48,6 +50,7 @@ MenuButF::MenuButF()
     , BevelButton5(MakeButton(this, "BevelButton5", QStringLiteral("\u25BC"), 228, 25))
     , BevelButton4(MakeButton(this, "BevelButton4", QStringLiteral("X"), 252, 24))
     , m_dateCheck(new QTimer(this))
+    , m_menuBar(std::make_unique<MenuBar1>(this))
 {
     s_bar = this;
     setWindowTitle(tr("Buttons"));
@@ -69,6 +72,13 @@ MenuButF::MenuButF()
     m_dateCheck->start();
 
     Open();
+}
+
+MenuButF::~MenuButF() = default;
+
+QAction* MenuButF::MenuItem(const QString& name) const
+{
+    return m_menuBar->Item(name);
 }
 
 void MenuButF::Open()
@@ -94,7 +104,10 @@ void MenuButF::BevelButton3_Action()
     manager.exec();
 }
 
-void MenuButF::BevelButton5_Action() {}
+void MenuButF::BevelButton5_Action()
+{
+    MenuF::Show(this);
+}
 
 void MenuButF::BevelButton4_Action()
 {

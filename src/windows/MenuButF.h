@@ -2,7 +2,10 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
+class MenuBar1;
+class QAction;
 class QPushButton;
 class QTimer;
 
@@ -17,6 +20,11 @@ public:
     static MenuButF* Get();
     // Ends the bar at the end of the run.
     static void Discard();
+
+    ~MenuButF() override;
+
+    // An item of the menu bar by its name ("ViewWeeks", "FileQuit", ...).
+    QAction* MenuItem(const QString& name) const;
 
 private:
     MenuButF();
@@ -34,6 +42,7 @@ private:
     QPushButton* BevelButton5;
     QPushButton* BevelButton4;
     QTimer* m_dateCheck;
+    std::unique_ptr<MenuBar1> m_menuBar;
 
     static QPointer<MenuButF> s_bar;
 };

@@ -12,6 +12,11 @@
 #include "model/Tables.h"
 #include "platform/Clock.h"
 #include "support/TestSupport.h"
+#include "windows/AboutF.h"
+#include "windows/HelpF.h"
+#include "windows/MenuButF.h"
+#include "windows/MenuF.h"
+#include "windows/OptionsF.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -128,6 +133,21 @@ int main(int argc, char** argv)
     EditSubject(0, false);
     GrabModal<SubjManageF>(QStringLiteral("subject-manager.png"));
     SubjManageF().exec();
+
+    MenuF::Show(MenuButF::Get());
+    Settle();
+    MenuF::Current()->grab().save(QDir(outDir).filePath(QStringLiteral("menu-panel.png")));
+    MenuF::Current()->close();
+    HelpF* help = HelpF::Show();
+    Settle();
+    help->grab().save(QDir(outDir).filePath(QStringLiteral("help.png")));
+    help->close();
+    OptionsF* options = OptionsF::Show();
+    Settle();
+    options->grab().save(QDir(outDir).filePath(QStringLiteral("view-options.png")));
+    delete options;
+    GrabModal<AboutF>(QStringLiteral("about.png"));
+    AboutF().exec();
 
     ResetPlanner();
     return 0;

@@ -1,0 +1,59 @@
+#include "AboutF.h"
+
+#include "platform/Resources.h"
+
+#include <QLabel>
+#include <QPainter>
+
+const QPixmap& AboutBox()
+{
+    static const QPixmap picture = platform::Picture(168);
+    return picture;
+}
+
+namespace {
+
+QLabel* Line(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+             Qt::Alignment alignment, const QColor& colour, int pixelSize)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    QFont font = label->font();
+    if (pixelSize > 0)
+        font.setPixelSize(pixelSize);
+    label->setFont(font);
+    return label;
+}
+
+const QColor Slate(111, 126, 145);
+
+} // namespace
+
+AboutF::AboutF()
+    : Dialog(tr("About"), {219, 149}, CloseBox::Shown)
+    , Verlbl(Line(this, "Verlbl", {}, {8, 128, 122, 20}, Qt::AlignLeft, Slate, 0))
+    , DateLbl(Line(this, "DateLbl", {}, {92, 128, 119, 20}, Qt::AlignRight, Slate, 12))
+{
+    Line(this, "StaticText4", tr("By the Duetide team"), {8, 34, 203, 20}, Qt::AlignLeft, Qt::black,
+         14);
+    Line(this, "StaticText1", tr("With thanks to our first testers"), {8, 68, 203, 20},
+         Qt::AlignLeft, Qt::black, 12);
+    Open();
+}
+
+void AboutF::Open()
+{
+    CentreOnScreen();
+    DateLbl->setText(tr("8th Nov 2005"));
+    Verlbl->setText(tr("Version %1.%2").arg(DUETIDE_VERSION_MAJOR).arg(DUETIDE_VERSION_MINOR));
+}
+
+void AboutF::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawPixmap(0, 0, AboutBox());
+}

@@ -1,0 +1,111 @@
+#include "HelpF.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+
+QPointer<HelpF> HelpF::s_window;
+
+namespace {
+
+QString GettingStarted()
+{
+    return QStringList{
+        HelpF::tr("To start using Duetide, make sure the program is on the drive where you plan to "
+                  "keep your data. If it is not, close Duetide, move it to the correct drive and "
+                  "start it again. The first thing to do is to register all of your classes with "
+                  "the Add Subject button. Having done this use the Add Project button to add all "
+                  "of the assessment for each class."),
+        QString(),
+        HelpF::tr(
+            "Each project you add will appear in the list at the top right with the number of "
+            "days remaining before the due date. To change any of a project's properties, "
+            "double click on it in the list and edit the details as necessary. To remove it "
+            "from the list change its Class to Delivered."),
+        HelpF::tr("If you don't know what a project is worth you can type a question mark or a "
+                  "space into the wieghting field."),
+    }
+        .join(u'\n');
+}
+
+QString VersionHistory()
+{
+    return QStringList{
+        HelpF::tr("Version 1.3"),
+        HelpF::tr("Alllowed users to export subjects under a different name"),
+        QString(),
+        HelpF::tr("Version 1.2"),
+        HelpF::tr("Added new view options to mirror the Windows version"),
+        QString(),
+        HelpF::tr("Version 1.1"),
+        HelpF::tr("Made allowances for execution from Kestrel College's network by staff users"),
+        HelpF::tr("Added the option to switch views"),
+        QString(),
+        HelpF::tr("Version 1.0"),
+        HelpF::tr("First Mac version"),
+        HelpF::tr("Aside from the bare necessities, Import and Export functions were included, as "
+                  "well as help"),
+    }
+        .join(u'\n');
+}
+
+QLabel* TextLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette black = label->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(black);
+    return label;
+}
+
+} // namespace
+
+HelpF* HelpF::Show()
+{
+    if (!s_window)
+        s_window = new HelpF;
+    s_window->show();
+    s_window->raise();
+    s_window->activateWindow();
+    return s_window;
+}
+
+HelpF::HelpF()
+    : Dialog(tr("Help"), {469, 295}, CloseBox::Shown)
+    , SelBox(new QListWidget(this))
+    , GStart(TextLabel(this, "GStart", GettingStarted(), {125, 8, 334, 278}))
+    , VHist(TextLabel(this, "VHist", VersionHistory(), {125, 9, 334, 278}))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    SelBox->setObjectName(QStringLiteral("SelBox"));
+    SelBox->setGeometry(7, 8, 106, 34);
+    auto* separator = new QFrame(this);
+    separator->setObjectName(QStringLiteral("Separator1"));
+    separator->setFrameShape(QFrame::VLine);
+    separator->setGeometry(118, 8, 2, 279);
+    connect(SelBox, &QListWidget::itemSelectionChanged, this, &HelpF::SelBox_Change);
+    Open();
+}
+
+void HelpF::Open()
+{
+    CentreOnScreen();
+    SelBox->addItem(tr("Getting Started"));
+    SelBox->addItem(tr("Version History"));
+    SelBox->setCurrentRow(0);
+}
+
+void HelpF::SelBox_Change()
+{
+    const QList<QListWidgetItem*> selected = SelBox->selectedItems();
+    if (selected.isEmpty())
+        return; // the text on view stays
+    const bool gettingStarted = SelBox->row(selected.constFirst()) == 0;
+    (gettingStarted ? VHist : GStart)->hide();
+    (gettingStarted ? GStart : VHist)->show();
+}
