@@ -4,6 +4,7 @@
 #include "list/DisplayList.h"
 #include "model/DayNumbers.h"
 #include "model/Tables.h"
+#include "store/Fields.h"
 #include "store/ProjectsFile.h"
 
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -27,16 +27,11 @@ Control* Place(Control* control, const char* name, const QRect& geometry)
     return control;
 }
 
-// The decimal number at the start of the text, rounded down; 0 when none.
-// Beyond the weighting's 16 bits it stops at the nearest end.
+// The number the text begins with, rounded down; beyond the weighting's
+// 16 bits it stops at the nearest end.
 qint16 LeadingWeighting(const QString& text)
 {
-    static const QRegularExpression number(QStringLiteral("^\\s*[-+]?(\\d+(\\.\\d*)?|\\.\\d+)"));
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch())
-        return 0;
-    const double value = std::floor(match.captured(0).trimmed().toDouble());
-    return qint16(std::clamp(value, -32768.0, 32767.0));
+    return qint16(std::clamp(std::floor(MainM::LeadingNumber(text)), -32768.0, 32767.0));
 }
 
 } // namespace
@@ -141,9 +136,10 @@ void ProjPropF::DueDateTxt_TextChange()
 void ProjPropF::ShowDateError(bool shown)
 {
     DateErrorLbl->setVisible(shown);
-    QPalette palette = DueDateTxt->palette();
-    palette.setColor(QPalette::Text, shown ? Qt::red : Qt::black);
-    DueDateTxt->setPalette(palette);
+    QPalette palette;
+    if (shown)
+        palette.setColor(QPalette::Text, Qt::red);
+    DueDateTxt->setPalette(palette); // an empty palette: the usual colours again
 }
 
 void ProjPropF::DoneBut_Action()

@@ -1,5 +1,7 @@
 #include "Fields.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <limits>
 
@@ -55,6 +57,13 @@ qint64 LeadingValue(QStringView field)
         value = value * 10 + digit;
     }
     return negative ? -value : value;
+}
+
+double LeadingNumber(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*[-+]?(\\d+(\\.\\d*)?|\\.\\d+)"));
+    const QRegularExpressionMatch match = number.match(text);
+    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
 }
 
 qint32 Saturated32(qint64 value)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <QtGlobal>
 
-// Numbers in the data files: plain decimal integers between commas.
+// Numbers in the data files, plain decimal integers between commas, and
+// numbers typed by the user.
 namespace MainM {
 
 // Optional blanks, an optional "-", ASCII digits, optional blanks.
@@ -13,6 +15,10 @@ bool IsNumeric(QStringView field);
 // "-" and digits, up to the first other character); 0 when there is none.
 // Beyond the range of 64 bits it saturates.
 qint64 LeadingValue(QStringView field);
+
+// The decimal number a typed text begins with (blanks, a sign, digits, a
+// fraction); 0 when it begins with none.
+double LeadingNumber(const QString& text);
 
 qint32 Saturated32(qint64 value);
 qint16 Saturated16(qint64 value);

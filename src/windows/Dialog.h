@@ -20,6 +20,15 @@ public:
 
     void done(int result) override;
 
+    // Shows a window that is not modal and puts it in front of the others.
+    template <typename W> static W* BringForward(W* window)
+    {
+        window->show();
+        window->raise();
+        window->activateWindow();
+        return window;
+    }
+
 protected:
     // Runs once, whichever way the window closes: close box, Escape,
     // accept() or reject().

@@ -68,10 +68,7 @@ HelpF* HelpF::Show()
 {
     if (!s_window)
         s_window = new HelpF;
-    s_window->show();
-    s_window->raise();
-    s_window->activateWindow();
-    return s_window;
+    return BringForward(s_window.data());
 }
 
 HelpF::HelpF()

@@ -2,37 +2,22 @@
 
 #include "list/DisplayList.h"
 #include "model/Tables.h"
+#include "store/Fields.h"
 #include "store/SettingsFile.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpression>
 
 #include <cmath>
 
 QPointer<OptionsF> OptionsF::s_window;
 
-namespace {
-
-// The number the text begins with, fraction and all; 0 when none.
-double LeadingNumber(const QString& text)
-{
-    static const QRegularExpression number(QStringLiteral("^\\s*[-+]?(\\d+(\\.\\d*)?|\\.\\d+)"));
-    const QRegularExpressionMatch match = number.match(text);
-    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
-}
-
-} // namespace
-
 OptionsF* OptionsF::Show()
 {
     if (!s_window)
         s_window = new OptionsF;
-    s_window->show();
-    s_window->raise();
-    s_window->activateWindow();
-    return s_window;
+    return BringForward(s_window.data());
 }
 
 OptionsF::OptionsF()
@@ -85,7 +70,7 @@ void OptionsF::ViewButs_Action(bool checked)
 
 void OptionsF::DaysTxt_LostFocus()
 {
-    const double typed = LeadingNumber(DaysTxt->text());
+    const double typed = MainM::LeadingNumber(DaysTxt->text());
     if (typed == MainM::DaysViewDays)
         return;
     const auto days = quint8(std::clamp(std::trunc(typed), 0.0, 255.0));

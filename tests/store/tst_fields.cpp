@@ -43,6 +43,27 @@ private Q_SLOTS:
         QCOMPARE(LeadingValue(field), leading);
     }
 
+    void typedNumbers_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("number");
+        QTest::newRow("per cent") << "30%" << 30.0;
+        QTest::newRow("fraction") << "12.7" << 12.7;
+        QTest::newRow("blanks first") << "  5 days" << 5.0;
+        QTest::newRow("negative") << "-2" << -2.0;
+        QTest::newRow("plus sign") << "+3" << 3.0;
+        QTest::newRow("only a fraction") << ".5" << 0.5;
+        QTest::newRow("no number") << "soon" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("huge") << "1e9999" << 1.0;
+    }
+    void typedNumbers()
+    {
+        QFETCH(QString, typed);
+        QFETCH(double, number);
+        QCOMPARE(LeadingNumber(typed), number);
+    }
+
     void narrowing_data()
     {
         QTest::addColumn<qint64>("value");
