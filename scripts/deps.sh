@@ -7,7 +7,7 @@ DUETIDE_RUN_PACKAGES=(build-essential cmake qt6-base-dev fonts-liberation2)
 DUETIDE_TEST_PACKAGES=("${DUETIDE_RUN_PACKAGES[@]}"
     xvfb xauth x11-utils xdotool imagemagick
     clang libclang-rt-14-dev libbenchmark-dev
-    desktop-file-utils appstream)
+    desktop-file-utils appstream dpkg-dev file)
 
 duetide_install() {
     local missing=()
