@@ -9,6 +9,7 @@
 #include "list/DisplayList.h"
 #include "platform/Host.h"
 
+#include <QCloseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -79,6 +80,12 @@ MenuButF::~MenuButF() = default;
 QAction* MenuButF::MenuItem(const QString& name) const
 {
     return m_menuBar->Item(name);
+}
+
+void MenuButF::closeEvent(QCloseEvent* event)
+{
+    if (!platform::QuitRequested())
+        event->ignore();
 }
 
 void MenuButF::Open()

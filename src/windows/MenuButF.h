@@ -26,6 +26,10 @@ public:
     // An item of the menu bar by its name ("ViewWeeks", "FileQuit", ...).
     QAction* MenuItem(const QString& name) const;
 
+protected:
+    // The bar cannot be closed by the user: only X and Quit end the program.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     MenuButF();
     void Open();

@@ -133,6 +133,16 @@ private Q_SLOTS:
         QVERIFY(platform::QuitRequested());
     }
 
+    void theBarCannotBeClosedButXQuits()
+    {
+        MenuButF* bar = MenuButF::Get();
+        QVERIFY(!bar->close());
+        QVERIFY(bar->isVisible());
+        QVERIFY(!platform::QuitRequested());
+        QTest::mouseClick(Control<QPushButton>(bar, "BevelButton4"), Qt::LeftButton);
+        QVERIFY(platform::QuitRequested());
+    }
+
     void switchViewTwiceComesBack()
     {
         const QRect column = Projects[1]->Form->geometry();
