@@ -79,24 +79,43 @@ int SyncFolder(const QString& folder)
     return ::fsync(fd.get()) == 0 ? 0 : errno;
 }
 
-// Where the last whole line ends, so that an append first cuts off what an
-// interrupted one left; -1 when the file cannot be read.
-off_t EndOfLastWholeLine(int fd, off_t size)
+// Just after the last of the bytes `ends` before `end`; 0 when there is
+// none, -1 when the file cannot be read.
+off_t AfterLast(int fd, off_t end, const char* ends)
 {
     char buffer[4096];
-    off_t end = size;
     while (end > 0) {
         const off_t from = end > off_t(sizeof buffer) ? end - off_t(sizeof buffer) : 0;
         const ssize_t n = ::pread(fd, buffer, size_t(end - from), from);
         if (n != end - from)
             return -1;
         for (ssize_t i = n - 1; i >= 0; --i) {
-            if (buffer[i] == '\n' || buffer[i] == '\r')
+            if (buffer[i] != '\0' && std::strchr(ends, buffer[i]))
                 return from + i + 1;
         }
         end = from;
     }
     return 0;
+}
+
+// Where the last whole line ends, so that an append first cuts off what an
+// interrupted one left; -1 when the file cannot be read. A file that ends in
+// CR was cut between the CR and the LF of its last line, unless its lines
+// end in CR alone.
+off_t EndOfLastWholeLine(int fd, off_t size)
+{
+    if (size == 0)
+        return 0;
+    char last = 0;
+    if (::pread(fd, &last, 1, size - 1) != 1)
+        return -1;
+    if (last == '\n')
+        return size;
+    if (last == '\r') {
+        const off_t afterLineFeed = AfterLast(fd, size - 1, "\n");
+        return afterLineFeed == 0 ? size : afterLineFeed;
+    }
+    return AfterLast(fd, size, "\r\n");
 }
 
 QString TemporaryNameBeside(const QString& path)

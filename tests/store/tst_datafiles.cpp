@@ -167,6 +167,32 @@ private Q_SLOTS:
                             "3,\"New\",\"History\",38650,4,10,\"\"\r\n"));
     }
 
+    // Cut between the CR and the LF of its last line, the archive must not
+    // take that CR for a line end.
+    void anAppendCutBetweenCrAndLfLeavesNoPartialLine_data()
+    {
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("cut after the CR")
+            << QByteArray("1,\"Old\"\r\n2,\"Half\"\r") << QByteArray("1,\"Old\"\r\n");
+        QTest::newRow("lines that end in CR alone")
+            << QByteArray("1,\"Old\"\r2,\"Mac\"\r") << QByteArray("1,\"Old\"\r2,\"Mac\"\r");
+        QTest::newRow("a partial line after CR-only lines")
+            << QByteArray("1,\"Old\"\r2,\"Ha") << QByteArray("1,\"Old\"\r");
+        QTest::newRow("only a partial line") << QByteArray("2,\"Ha") << QByteArray();
+    }
+    void anAppendCutBetweenCrAndLfLeavesNoPartialLine()
+    {
+        QFETCH(QByteArray, archive);
+        QFETCH(QByteArray, kept);
+        TempStore store;
+        store.Write(QStringLiteral("Completed.txt"), archive);
+        AddProjectEntry(Project(3, QStringLiteral("New"), ClassDelivered));
+        QVERIFY(SaveProjects());
+        QCOMPARE(store.Read(QStringLiteral("Completed.txt")),
+                 kept + "3,\"New\",\"History\",38650,4,10,\"\"\r\n");
+    }
+
     void handEditedAndHostileLinesDoNoHarm()
     {
         TempStore store;
