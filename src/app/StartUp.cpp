@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace MainM {
 
@@ -38,7 +39,10 @@ bool SameName(const QString& a, const QString& b)
 // Without one the walk ends at the top of the volume.
 FolderItem AnchorFolder()
 {
-    const QString home = QDir::cleanPath(platform::HomeFolder());
+    // The program's own path has its links resolved; so must the home's.
+    const QString canonicalHome = QFileInfo(platform::HomeFolder()).canonicalFilePath();
+    const QString home =
+        canonicalHome.isEmpty() ? QDir::cleanPath(platform::HomeFolder()) : canonicalHome;
     FolderItem current = platform::ApplicationFile();
     for (;;) {
         const FolderItem parent = current.Parent();

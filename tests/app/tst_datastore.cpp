@@ -97,6 +97,21 @@ private Q_SLOTS:
         QVERIFY(DataRoot.Directory());
     }
 
+    // The program's path comes with its links resolved; a home folder reached
+    // through a link is still the home folder.
+    void aHomeFolderReachedThroughALink()
+    {
+        TempVolume volume;
+        volume.MakeFolder(QStringLiteral("data/users/jo"));
+        QVERIFY(QFile::link(volume.Path(QStringLiteral("data/users")),
+                            volume.Path(QStringLiteral("home"))));
+        volume.PlaceProgram(QStringLiteral("data/users/jo/apps/duetide"),
+                            QStringLiteral("home/jo"));
+        QVERIFY(FindDataPath());
+        QCOMPARE(DataRoot.NativePath(),
+                 volume.Path(QStringLiteral("data/users/jo/Ferrowind/Duetide")));
+    }
+
     void noSecondCompanyFolderIsMade()
     {
         TempVolume volume;
