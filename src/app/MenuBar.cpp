@@ -61,7 +61,5 @@ MenuBar1::~MenuBar1()
 
 QAction* MenuBar1::Item(const QString& name) const
 {
-    if (name == QLatin1String("ViewMenu"))
-        return m_viewMenu->menuAction();
     return m_bar->findChild<QAction*>(name);
 }

@@ -29,11 +29,6 @@ const QString StoreFolderName = QStringLiteral("Duetide");
 const QString ProjectsFileName = QStringLiteral("Projects.txt");
 const QString SubjectsFileName = QStringLiteral("Subjects.txt");
 
-bool SameName(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 // Walk up from the program to the first home folder: one named by digits only
 // (a pupil's on the school network), a staff member's, or the user's own.
 // Without one the walk ends at the top of the volume.
@@ -59,8 +54,8 @@ FolderItem AnchorFolder()
 // when there is none. Nothing when it can be neither found nor made.
 FolderItem FindOrCreateFolder(const FolderItem& folder, const QString& name)
 {
-    for (const FolderItem& item : folder.Items()) {
-        if (item.Directory() && SameName(item.Name(), name))
+    for (const FolderItem& item : folder.ItemsNamed(name)) {
+        if (item.Directory())
             return item;
     }
     const FolderItem created = folder.Child(name);
@@ -140,22 +135,16 @@ bool PromptDataPath()
 
 bool CheckFiles(const FolderItem& folder)
 {
-    bool projectsFound = false;
-    bool subjectsFound = false;
-    const auto look = [&] {
-        for (const FolderItem& item : folder.Items()) {
-            projectsFound = projectsFound || SameName(item.Name(), ProjectsFileName);
-            subjectsFound = subjectsFound || SameName(item.Name(), SubjectsFileName);
-        }
+    // Whether it is a file is not asked: any item of the name counts.
+    const auto present = [&folder](const QString& name) {
+        return !folder.ItemsNamed(name).isEmpty();
     };
-    look();
     // A new projects file holds only the next project ID, 0.
-    if (!projectsFound)
+    if (!present(ProjectsFileName))
         CreateFileHolding(folder.Child(ProjectsFileName), "0");
-    if (!subjectsFound)
+    if (!present(SubjectsFileName))
         CreateFileHolding(folder.Child(SubjectsFileName), {});
-    look();
-    return projectsFound && subjectsFound;
+    return present(ProjectsFileName) && present(SubjectsFileName);
 }
 
 void BadDataStoreMessage()

@@ -6,9 +6,9 @@
 #include "model/Tables.h"
 #include "store/Fields.h"
 #include "store/ProjectsFile.h"
+#include "windows/Controls.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,14 +18,6 @@
 #include <cmath>
 
 namespace {
-
-template <typename Control>
-Control* Place(Control* control, const char* name, const QRect& geometry)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
-}
 
 // The number the text begins with, rounded down; beyond the weighting's
 // 16 bits it stops at the nearest end.
@@ -38,13 +30,13 @@ qint16 LeadingWeighting(const QString& text)
 
 ProjPropF::ProjPropF()
     : Dialog(tr("Project"), {418, 228}, CloseBox::Shown)
-    , NameTxt(Place(new QLineEdit(this), "NameTxt", {72, 6, 132, 20}))
-    , SubjectCmb(Place(new QComboBox(this), "SubjectCmb", {287, 4, 122, 18}))
-    , DueDateTxt(Place(new QLineEdit(this), "DueDateTxt", {72, 36, 132, 20}))
-    , WeightTxt(Place(new QLineEdit(this), "WeightTxt", {287, 36, 122, 20}))
-    , ClassCmb(Place(new QComboBox(this), "ClassCmb", {71, 67, 133, 19}))
-    , NotesTxt(Place(new QPlainTextEdit(this), "NotesTxt", {6, 116, 404, 81}))
-    , DoneBut(Place(new QPushButton(tr("Done"), this), "DoneBut", {323, 201, 87, 20}))
+    , NameTxt(Placed(new QLineEdit(this), "NameTxt", {72, 6, 132, 20}))
+    , SubjectCmb(Placed(new QComboBox(this), "SubjectCmb", {287, 4, 122, 18}))
+    , DueDateTxt(Placed(new QLineEdit(this), "DueDateTxt", {72, 36, 132, 20}))
+    , WeightTxt(Placed(new QLineEdit(this), "WeightTxt", {287, 36, 122, 20}))
+    , ClassCmb(Placed(new QComboBox(this), "ClassCmb", {71, 67, 133, 19}))
+    , NotesTxt(Placed(new QPlainTextEdit(this), "NotesTxt", {6, 116, 404, 81}))
+    , DoneBut(Placed(new QPushButton(tr("Done"), this), "DoneBut", {323, 201, 87, 20}))
     , DateErrorLbl(AddLabel("DateErrorLbl",
                             tr("Not a date: type it like 7-Mar-2005, 7/3/05 or 7 March 2005"),
                             {6, 201, 310, 20}))
@@ -55,17 +47,14 @@ ProjPropF::ProjPropF()
     AddLabel("StaticText4", tr("Weighting:"), {216, 36, 68, 19});
     AddLabel("StaticText5", tr("Class:"), {5, 66, 69, 19});
     AddLabel("StaticText6", tr("Notes:"), {5, 99, 75, 19});
-    auto* separator = Place(new QFrame(this), "Separator1", {7, 96, 403, 1});
-    separator->setFrameShape(QFrame::HLine);
+    AddLine(this, "Separator1", {7, 96, 403, 1}, QFrame::HLine);
 
     SubjectCmb->setEditable(true);
     // Enter must not add the typed name as a row of the list.
     SubjectCmb->setInsertPolicy(QComboBox::NoInsert);
     NotesTxt->setTabChangesFocus(true);
     DoneBut->setDefault(true);
-    QPalette red = DateErrorLbl->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    DateErrorLbl->setPalette(red);
+    SetTextColour(DateErrorLbl, Qt::red);
     DateErrorLbl->hide();
 
     connect(WeightTxt, &QLineEdit::textChanged, this, &ProjPropF::WeightTxt_TextChange);

@@ -6,6 +6,7 @@
 #include "list/DisplayList.h"
 #include "model/Records.h"
 #include "store/SubjectsFile.h"
+#include "windows/Controls.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,28 +16,22 @@
 
 SubjEdit::SubjEdit()
     : Dialog(tr("Subject"), {231, 241}, CloseBox::None)
-    , SNameTxt(new QLineEdit(this))
-    , ColourRect(new Swatch(Swatch::Shape::Rounded, this))
-    , DoneBut(new QPushButton(tr("Done"), this))
+    , SNameTxt(Placed(new QLineEdit(this), "SNameTxt", {109, 7, 114, 21}))
+    , ColourRect(Placed(new Swatch(Swatch::Shape::Rounded, this), "ColourRect", {109, 34, 114, 18}))
+    , DoneBut(Placed(new QPushButton(tr("Done"), this), "DoneBut", {108, 211, 115, 22}))
 {
     AddLabel("StaticText1", tr("Subject Name:"), {7, 6, 94, 18});
     AddLabel("StaticText2", tr("Colour:"), {7, 34, 94, 16});
-    SNameTxt->setObjectName(QStringLiteral("SNameTxt"));
-    SNameTxt->setGeometry(109, 7, 114, 21);
-    ColourRect->setObjectName(QStringLiteral("ColourRect"));
-    ColourRect->setGeometry(109, 34, 114, 18);
 
     // Each bar stands 10 pixels into its swatch, so the component's colour
     // shows on both sides. The bar's value is the component negated: the
     // thumb at the top is full intensity.
     for (int i = 0; i < 3; ++i) {
         const int left = 109 + 38 * i;
-        CRect[size_t(i)] = new Swatch(Swatch::Shape::Plain, this);
-        CRect[size_t(i)]->setObjectName(QStringLiteral("CRect%1").arg(i));
-        CRect[size_t(i)]->setGeometry(left, 59, 36, 143);
-        QScrollBar* bar = new QScrollBar(Qt::Vertical, this);
-        bar->setObjectName(QStringLiteral("CScroll%1").arg(i));
-        bar->setGeometry(left + 10, 59, 16, 143);
+        CRect[size_t(i)] = Placed(new Swatch(Swatch::Shape::Plain, this),
+                                  QStringLiteral("CRect%1").arg(i), {left, 59, 36, 143});
+        QScrollBar* bar = Placed(new QScrollBar(Qt::Vertical, this),
+                                 QStringLiteral("CScroll%1").arg(i), {left + 10, 59, 16, 143});
         bar->setRange(-255, 0);
         bar->setSingleStep(1);
         bar->setPageStep(20);
@@ -45,8 +40,6 @@ SubjEdit::SubjEdit()
         CScroll[size_t(i)] = bar;
     }
 
-    DoneBut->setObjectName(QStringLiteral("DoneBut"));
-    DoneBut->setGeometry(108, 211, 115, 22);
     DoneBut->setAutoDefault(false);
     connect(DoneBut, &QPushButton::clicked, this, &SubjEdit::DoneBut_Action);
     Open();

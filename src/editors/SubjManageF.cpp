@@ -5,6 +5,7 @@
 #include "list/DisplayList.h"
 #include "model/Tables.h"
 #include "store/SubjectsFile.h"
+#include "windows/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,27 +15,13 @@ QPointer<SubjManageF> SubjManageF::s_current;
 
 SubjManageF::SubjManageF()
     : Dialog(tr("Edit Subjects"), {247, 68}, CloseBox::Shown)
-    , SubjectCmb(new QComboBox(this))
-    , ColourRect(new Swatch(Swatch::Shape::Rounded, this))
-    , EditBut(new QPushButton(tr("Edit"), this))
-    , DelBut(new QPushButton(tr("Delete"), this))
-    , VisiChk(new QCheckBox(tr("Visible"), this))
+    , SubjectCmb(Placed(new QComboBox(this), "SubjectCmb", {6, 7, 130, 20}))
+    , ColourRect(Placed(new Swatch(Swatch::Shape::Rounded, this), "ColourRect", {143, 9, 96, 18}))
+    , EditBut(Placed(new QPushButton(tr("Edit"), this), "EditBut", {9, 37, 70, 22}))
+    , DelBut(Placed(new QPushButton(tr("Delete"), this), "DelBut", {86, 37, 70, 22}))
+    , VisiChk(Placed(new QCheckBox(tr("Visible"), this), "VisiChk", {168, 41, 75, 14}))
 {
     s_current = this;
-    const struct
-    {
-        QWidget* control;
-        const char* name;
-        QRect geometry;
-    } controls[] = {
-        {SubjectCmb, "SubjectCmb", {6, 7, 130, 20}}, {ColourRect, "ColourRect", {143, 9, 96, 18}},
-        {EditBut, "EditBut", {9, 37, 70, 22}},       {DelBut, "DelBut", {86, 37, 70, 22}},
-        {VisiChk, "VisiChk", {168, 41, 75, 14}},
-    };
-    for (const auto& c : controls) {
-        c.control->setObjectName(QLatin1String(c.name));
-        c.control->setGeometry(c.geometry);
-    }
     // The buttons act on the chosen row only, never on typed text, and typing
     // must not add rows: row k stays subject k.
     SubjectCmb->setEditable(true);

@@ -68,7 +68,8 @@ void ColumnView(const Area& area, MenuButF* bar)
         ProjectF* strip = RenewStrip(i);
         if (!strip)
             continue;
-        strip->move(area.right - strip->width(), area.top + shown * (strip->height() + 1));
+        strip->move(area.right - ProjectF::StripWidth,
+                    area.top + shown * (ProjectF::StripHeight + 1));
         strip->show();
         ++shown;
     }

@@ -3,18 +3,17 @@
 #include "editors/ProjectEditing.h"
 #include "model/Records.h"
 #include "model/Wording.h"
+#include "windows/Controls.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 
 namespace {
 
-QLabel* MakeLabel(QWidget* strip, const char* name, const QRect& geometry, Qt::Alignment alignment,
-                  int pixelSize)
+QLabel* MakeLabel(QWidget* strip, const QString& name, const QRect& geometry,
+                  Qt::Alignment alignment, int pixelSize)
 {
-    auto* label = new QLabel(strip);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    auto* label = Placed(new QLabel(strip), name, geometry);
     label->setAlignment(alignment | Qt::AlignVCenter);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixelSize);
@@ -22,13 +21,6 @@ QLabel* MakeLabel(QWidget* strip, const char* name, const QRect& geometry, Qt::A
     // A press anywhere on the strip, labels included, belongs to the strip.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
-}
-
-void SetTextColour(QLabel* label, const QColor& colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
 }
 
 } // namespace

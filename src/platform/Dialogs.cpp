@@ -25,38 +25,44 @@ std::optional<DialogAnswer> Scripted(const DialogRequest& request)
     return Script()(request);
 }
 
-// Qt's own file dialog, because the platform ones have no place for a prompt.
-void AddPrompt(QFileDialog& dialog, const QString& prompt)
+DialogRequest Request(DialogRequest::Kind kind, const QString& title, const QString& text)
 {
+    return {kind, title, text, {}, {}, {}};
+}
+
+// Qt's own file dialog for folders, opening and saving: the platform ones
+// have no place for a prompt, which goes under the dialog's fields.
+QString ChooseInFileDialog(DialogRequest::Kind kind, const FileDialog& request)
+{
+    if (const auto answer = Scripted({kind, request.title, request.prompt, request.folder,
+                                      request.suggestedName, request.filter}))
+        return answer->accepted ? answer->path : QString();
+
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.folder, request.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
-        auto* label = new QLabel(prompt, &dialog);
+        auto* label = new QLabel(request.prompt, &dialog);
         label->setWordWrap(true);
         grid->addWidget(label, grid->rowCount(), 0, 1, grid->columnCount());
     }
-}
-
-QString RunFileDialog(const FileDialog& request, QFileDialog::AcceptMode mode)
-{
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.folder, request.filter);
-    AddPrompt(dialog, request.prompt);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                       : QFileDialog::ExistingFile);
+    switch (kind) {
+    case DialogRequest::Kind::SelectFolder:
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        break;
+    case DialogRequest::Kind::SaveFile:
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        break;
+    default:
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        break;
+    }
     if (!request.suggestedName.isEmpty())
         dialog.selectFile(request.suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
-}
-
-QString ScriptedOrReal(DialogRequest::Kind kind, const FileDialog& request,
-                       QFileDialog::AcceptMode mode)
-{
-    if (const auto answer = Scripted({kind, request.title, request.prompt, request.folder,
-                                      request.suggestedName, request.filter}))
-        return answer->accepted ? answer->path : QString();
-    return RunFileDialog(request, mode);
 }
 
 } // namespace
@@ -68,7 +74,7 @@ void SetDialogScript(DialogScript script)
 
 void ShowMessage(const QString& text)
 {
-    if (Scripted({DialogRequest::Kind::Message, {}, text, {}, {}, {}}))
+    if (Scripted(Request(DialogRequest::Kind::Message, {}, text)))
         return;
     QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok,
                     QApplication::activeWindow());
@@ -77,7 +83,7 @@ void ShowMessage(const QString& text)
 
 bool AskYesNo(const QString& text)
 {
-    if (const auto answer = Scripted({DialogRequest::Kind::Question, {}, text, {}, {}, {}}))
+    if (const auto answer = Scripted(Request(DialogRequest::Kind::Question, {}, text)))
         return answer->accepted;
     QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
@@ -86,27 +92,17 @@ bool AskYesNo(const QString& text)
 
 QString SelectFolder(const QString& title, const QString& prompt)
 {
-    if (const auto answer =
-            Scripted({DialogRequest::Kind::SelectFolder, title, prompt, {}, {}, {}}))
-        return answer->accepted ? answer->path : QString();
-
-    QFileDialog dialog(QApplication::activeWindow(), title);
-    AddPrompt(dialog, prompt);
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return ChooseInFileDialog(DialogRequest::Kind::SelectFolder, {title, prompt, {}, {}, {}});
 }
 
 QString ChooseFileToOpen(const FileDialog& dialog)
 {
-    return ScriptedOrReal(DialogRequest::Kind::OpenFile, dialog, QFileDialog::AcceptOpen);
+    return ChooseInFileDialog(DialogRequest::Kind::OpenFile, dialog);
 }
 
 QString ChooseFileToSave(const FileDialog& dialog)
 {
-    return ScriptedOrReal(DialogRequest::Kind::SaveFile, dialog, QFileDialog::AcceptSave);
+    return ChooseInFileDialog(DialogRequest::Kind::SaveFile, dialog);
 }
 
 } // namespace platform

@@ -58,6 +58,16 @@ QList<FolderItem> FolderItem::Items() const
     return items;
 }
 
+QList<FolderItem> FolderItem::ItemsNamed(const QString& name) const
+{
+    QList<FolderItem> named;
+    for (const FolderItem& item : Items()) {
+        if (item.Name().compare(name, Qt::CaseInsensitive) == 0)
+            named << item;
+    }
+    return named;
+}
+
 bool FolderItem::Exists() const
 {
     if (IsNull())

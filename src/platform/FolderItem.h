@@ -24,6 +24,8 @@ public:
     // The entries of this folder in their fixed order, by name in byte
     // order; symbolic links are listed as themselves, never followed.
     QList<FolderItem> Items() const;
+    // Those of them whose name is `name` in any letter case, in that order.
+    QList<FolderItem> ItemsNamed(const QString& name) const;
 
     bool Exists() const;
     bool Directory() const;

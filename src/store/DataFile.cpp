@@ -29,11 +29,8 @@ bool Reported(const QString& path, const QString& reason)
 
 QString DataFilePath(const QString& name)
 {
-    for (const platform::FolderItem& item : DataRoot.Items()) {
-        if (item.Name().compare(name, Qt::CaseInsensitive) == 0)
-            return item.NativePath();
-    }
-    return DataRoot.Child(name).NativePath();
+    const QList<platform::FolderItem> named = DataRoot.ItemsNamed(name);
+    return (named.isEmpty() ? DataRoot.Child(name) : named.constFirst()).NativePath();
 }
 
 std::optional<QByteArray> ReadDataFile(const QString& name)

@@ -3,6 +3,7 @@
 #include "Transfer.h"
 #include "model/StoredText.h"
 #include "model/Tables.h"
+#include "windows/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,28 +12,14 @@
 
 SubjSelectF::SubjSelectF()
     : Dialog(tr("Select Subject"), {325, 123}, CloseBox::Shown)
-    , SubjectCmb(new QComboBox(this))
-    , ChNameChk(new QCheckBox(tr("Change name of subject to"), this))
-    , ChNameTxt(new QLineEdit(this))
-    , PushButton1(new QPushButton(tr("Select"), this))
+    , SubjectCmb(Placed(new QComboBox(this), "SubjectCmb", {6, 27, 310, 19}))
+    , ChNameChk(Placed(new QCheckBox(tr("Change name of subject to"), this), "ChNameChk",
+                       {12, 57, 192, 20}))
+    , ChNameTxt(Placed(new QLineEdit(this), "ChNameTxt", {205, 57, 110, 19}))
+    , PushButton1(Placed(new QPushButton(tr("Select"), this), "PushButton1", {5, 90, 310, 20}))
 {
     AddLabel("StaticText1", tr("Please select the subject that you wish to export."),
              {5, 4, 312, 20});
-    const struct
-    {
-        QWidget* control;
-        const char* name;
-        QRect geometry;
-    } controls[] = {
-        {SubjectCmb, "SubjectCmb", {6, 27, 310, 19}},
-        {ChNameChk, "ChNameChk", {12, 57, 192, 20}},
-        {ChNameTxt, "ChNameTxt", {205, 57, 110, 19}},
-        {PushButton1, "PushButton1", {5, 90, 310, 20}},
-    };
-    for (const auto& c : controls) {
-        c.control->setObjectName(QLatin1String(c.name));
-        c.control->setGeometry(c.geometry);
-    }
     PushButton1->setDefault(true);
     connect(ChNameTxt, &QLineEdit::textChanged, this, &SubjSelectF::ChNameTxt_TextChange);
     connect(PushButton1, &QPushButton::clicked, this, &SubjSelectF::PushButton1_Action);

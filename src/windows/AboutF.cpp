@@ -1,5 +1,6 @@
 #include "AboutF.h"
 
+#include "Controls.h"
 #include "platform/Resources.h"
 
 #include <QLabel>
@@ -13,16 +14,12 @@ const QPixmap& AboutBox()
 
 namespace {
 
-QLabel* Line(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+QLabel* Line(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
              Qt::Alignment alignment, const QColor& colour, int pixelSize)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    auto* label = Placed(new QLabel(text, parent), name, geometry);
     label->setAlignment(alignment | Qt::AlignVCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    SetTextColour(label, colour);
     QFont font = label->font();
     if (pixelSize > 0)
         font.setPixelSize(pixelSize);

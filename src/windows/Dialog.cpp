@@ -1,5 +1,7 @@
 #include "Dialog.h"
 
+#include "Controls.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -32,10 +34,7 @@ void Dialog::done(int result)
     QDialog::done(result);
 }
 
-QLabel* Dialog::AddLabel(const char* name, const QString& text, const QRect& geometry)
+QLabel* Dialog::AddLabel(const QString& name, const QString& text, const QRect& geometry)
 {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
+    return Placed(new QLabel(text, this), name, geometry);
 }

@@ -34,7 +34,7 @@ protected:
     // accept() or reject().
     virtual void Closing() {}
 
-    QLabel* AddLabel(const char* name, const QString& text, const QRect& geometry);
+    QLabel* AddLabel(const QString& name, const QString& text, const QRect& geometry);
 
 private:
     bool m_closed = false;

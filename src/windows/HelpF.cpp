@@ -1,6 +1,7 @@
 #include "HelpF.h"
 
-#include <QFrame>
+#include "Controls.h"
+
 #include <QLabel>
 #include <QListWidget>
 
@@ -49,16 +50,12 @@ QString VersionHistory()
         .join(u'\n');
 }
 
-QLabel* TextLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+QLabel* TextLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    auto* label = Placed(new QLabel(text, parent), name, geometry);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette black = label->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(black);
+    SetTextColour(label, Qt::black);
     return label;
 }
 
@@ -73,18 +70,13 @@ HelpF* HelpF::Show()
 
 HelpF::HelpF()
     : Dialog(tr("Help"), {469, 295}, CloseBox::Shown)
-    , SelBox(new QListWidget(this))
+    , SelBox(Placed(new QListWidget(this), "SelBox", {7, 8, 106, 34}))
     , GStart(TextLabel(this, "GStart", GettingStarted(), {125, 8, 334, 278}))
     , VHist(TextLabel(this, "VHist", VersionHistory(), {125, 9, 334, 278}))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    SelBox->setObjectName(QStringLiteral("SelBox"));
-    SelBox->setGeometry(7, 8, 106, 34);
-    auto* separator = new QFrame(this);
-    separator->setObjectName(QStringLiteral("Separator1"));
-    separator->setFrameShape(QFrame::VLine);
-    separator->setGeometry(118, 8, 2, 279);
+    AddLine(this, "Separator1", {118, 8, 2, 279}, QFrame::VLine);
     connect(SelBox, &QListWidget::itemSelectionChanged, this, &HelpF::SelBox_Change);
     Open();
 }

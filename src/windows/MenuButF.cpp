@@ -1,5 +1,6 @@
 #include "MenuButF.h"
 
+#include "Controls.h"
 #include "MenuF.h"
 #include "app/MenuBar.h"
 #include "app/StartUp.h"
@@ -17,11 +18,10 @@ QPointer<MenuButF> MenuButF::s_bar;
 
 namespace {
 
-QPushButton* MakeButton(QWidget* bar, const char* name, const QString& caption, int left, int width)
+QPushButton* MakeButton(QWidget* bar, const QString& name, const QString& caption, int left,
+                        int width)
 {
-    auto* button = new QPushButton(caption, bar);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(left, 0, width, 22);
+    auto* button = Placed(new QPushButton(caption, bar), name, {left, 0, width, 22});
     QFont font = button->font();
     font.setPixelSize(12);
     button->setFont(font);

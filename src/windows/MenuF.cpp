@@ -1,6 +1,7 @@
 #include "MenuF.h"
 
 #include "AboutF.h"
+#include "Controls.h"
 #include "HelpF.h"
 #include "OptionsF.h"
 #include "list/DisplayList.h"
@@ -8,7 +9,6 @@
 #include "transfer/SubjSelectF.h"
 #include "transfer/Transfer.h"
 
-#include <QFrame>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -75,20 +75,14 @@ MenuF::MenuF(QWidget* bar)
     QFont bold = CloseBut->font();
     bold.setBold(true);
     CloseBut->setFont(bold);
-    for (const auto& [name, top] : {std::pair{"Separator1", 101}, std::pair{"Separator2", 158}}) {
-        auto* line = new QFrame(this);
-        line->setObjectName(QLatin1String(name));
-        line->setFrameShape(QFrame::HLine);
-        line->setGeometry(11, top, 120, 2);
-    }
+    AddLine(this, "Separator1", {11, 101, 120, 2}, QFrame::HLine);
+    AddLine(this, "Separator2", {11, 158, 120, 2}, QFrame::HLine);
 }
 
 QPushButton* MenuF::AddButton(const char* name, const QString& caption, const QRect& geometry,
                               void (*command)())
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
+    auto* button = Placed(new QPushButton(caption, this), name, geometry);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, command] {
         close();

@@ -1,5 +1,6 @@
 #include "OptionsF.h"
 
+#include "Controls.h"
 #include "list/DisplayList.h"
 #include "model/Tables.h"
 #include "store/Fields.h"
@@ -22,7 +23,7 @@ OptionsF* OptionsF::Show()
 
 OptionsF::OptionsF()
     : Dialog(tr("View Options"), {300, 91}, CloseBox::Shown)
-    , DaysTxt(new QLineEdit(this))
+    , DaysTxt(Placed(new QLineEdit(this), "DaysTxt", {143, 59, 32, 21}))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -31,13 +32,10 @@ OptionsF::OptionsF()
     const QString captions[] = {tr("days only"), tr("weeks and days"), tr("weeks only after")};
     const QRect places[] = {{14, 23, 197, 14}, {14, 43, 197, 14}, {14, 63, 125, 14}};
     for (size_t i = 0; i < 3; ++i) {
-        ViewButs[i] = new QRadioButton(captions[i], this);
-        ViewButs[i]->setObjectName(QStringLiteral("ViewButs%1").arg(i));
-        ViewButs[i]->setGeometry(places[i]);
+        ViewButs[i] = Placed(new QRadioButton(captions[i], this),
+                             QStringLiteral("ViewButs%1").arg(i), places[i]);
         connect(ViewButs[i], &QRadioButton::toggled, this, &OptionsF::ViewButs_Action);
     }
-    DaysTxt->setObjectName(QStringLiteral("DaysTxt"));
-    DaysTxt->setGeometry(143, 59, 32, 21);
     DaysTxt->installEventFilter(this);
     Open();
 }
