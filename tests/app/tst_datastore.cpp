@@ -230,7 +230,7 @@ private Q_SLOTS:
         volume.PlaceProgram(QStringLiteral("012345/duetide"));
         ScriptedDialogs dialogs;
         dialogs.AnswerYes();
-        dialogs.ChooseFolder(volume.Path(QStringLiteral("usb/my data")));
+        dialogs.Choose(volume.Path(QStringLiteral("usb/my data")));
         StartUp();
         QVERIFY(!platform::QuitRequested());
         QCOMPARE(DataRoot.NativePath(), volume.Path(QStringLiteral("usb/my data")));
@@ -254,7 +254,7 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
         ScriptedDialogs dialogs;
         dialogs.AnswerYes();
-        dialogs.ChooseFolder(locked);
+        dialogs.Choose(locked);
         dialogs.AnswerYes(); // the OK of the message
         StartUp();
         QVERIFY(platform::QuitRequested());

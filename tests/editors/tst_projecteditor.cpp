@@ -20,7 +20,6 @@ using namespace MainM;
 namespace {
 
 const QDate Today(2026, 12, 11);
-const QString StoreFolder = QStringLiteral("012345/Ferrowind/Duetide/");
 
 void Type(QLineEdit* field, const QString& text)
 {
@@ -40,12 +39,7 @@ class TestProjectEditor : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempVolume> m_volume;
-
-    QByteArray StoreFile(const QString& name) const
-    {
-        return m_volume->ReadFile(StoreFolder + name);
-    }
+    RunningPlanner m_planner;
 
     // Opens the editor on project i, lets `act` work in it, and returns when
     // it has closed.
@@ -55,21 +49,21 @@ class TestProjectEditor : public QObject
         EditProject(i);
     }
 
+    // Project 0: "Essay" of History, due today.
+    static void AddEssay()
+    {
+        AddProjectEntry(
+            MakeProject(QStringLiteral("Essay"), QStringLiteral("History"), DayNumberOf(Today)));
+    }
+
 private Q_SLOTS:
     void init()
     {
-        ResetPlanner();
-        platform::SetCurrentDate(Today);
-        m_volume = std::make_unique<TempVolume>();
-        StartPlanner(*m_volume);
+        m_planner.Start(Today);
         AddSubjectEntry(MakeSubject(QStringLiteral("Chemistry"), QColor(200, 40, 40)));
         AddSubjectEntry(MakeSubject(QStringLiteral("History"), QColor(30, 144, 255)));
     }
-    void cleanup()
-    {
-        ResetPlanner();
-        m_volume.reset();
-    }
+    void cleanup() { m_planner.Stop(); }
 
     // Press a strip, change its date, Done: the list is rebuilt in the new
     // order and saved, and the pressed strip goes only once its press is over.
@@ -92,10 +86,10 @@ private Q_SLOTS:
         QCOMPARE(Projects[0]->DueDate, DayNumberOf(QDate(2026, 12, 12)));
         QCOMPARE(Projects[0]->Form->SuperID, 0);
         QVERIFY(Projects[0]->Form != pressed);
-        QVERIFY(StoreFile(QStringLiteral("Projects.txt"))
+        QVERIFY(m_planner.ReadStore(QStringLiteral("Projects.txt"))
                     .contains(QByteArray::number(DayNumberOf(QDate(2026, 12, 12)))));
-        QVERIFY(StoreFile(QStringLiteral("Projects.txt")).indexOf("Report")
-                < StoreFile(QStringLiteral("Projects.txt")).indexOf("Essay"));
+        QVERIFY(m_planner.ReadStore(QStringLiteral("Projects.txt")).indexOf("Report")
+                < m_planner.ReadStore(QStringLiteral("Projects.txt")).indexOf("Essay"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!pressed);
     }
@@ -130,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(project.Subject, QString());
         QCOMPARE(NextProjectID, qint16(8));
         QVERIFY(project.Form);
-        QCOMPARE(StoreFile(QStringLiteral("Projects.txt")),
+        QCOMPARE(m_planner.ReadStore(QStringLiteral("Projects.txt")),
                  QByteArray("8\r\n7,\"\",\"\",") + QByteArray::number(DayNumberOf(Today))
                      + ",0,-1,\"\"\r\n");
     }
@@ -153,7 +147,9 @@ private Q_SLOTS:
             WhenModal<ProjPropF>([](ProjPropF* editor) { PressDone(editor); });
             AddProject();
         }
-        QCOMPARE(Projects[0]->ID + Projects[1]->ID, 32767); // 32767 and 0, in some order
+        // The second is due today too, so the rebuild keeps the order made.
+        QCOMPARE(Projects[0]->ID, qint16(32767));
+        QCOMPARE(Projects[1]->ID, qint16(0));
         QCOMPARE(NextProjectID, qint16(1));
     }
 
@@ -178,8 +174,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, stored);
         QFETCH(QString, shown);
-        AddProjectEntry(
-            MakeProject(QStringLiteral("Essay"), QStringLiteral("History"), DayNumberOf(Today)));
+        AddEssay();
         Edit(0, [&](ProjPropF* editor) {
             Type(editor->WeightTxt, typed);
             PressDone(editor);
@@ -190,8 +185,7 @@ private Q_SLOTS:
 
     void noWeightingShowsEmptyAndBecomesZeroUnlessASpaceIsTyped()
     {
-        AddProjectEntry(
-            MakeProject(QStringLiteral("Essay"), QStringLiteral("History"), DayNumberOf(Today)));
+        AddEssay();
         Projects[0]->Weighting = WeightingNone;
         Edit(0, [](ProjPropF* editor) {
             QCOMPARE(editor->WeightTxt->text(), QString());
@@ -234,8 +228,7 @@ private Q_SLOTS:
 
     void aTypedSubjectIsStoredAsTyped()
     {
-        AddProjectEntry(
-            MakeProject(QStringLiteral("Essay"), QStringLiteral("History"), DayNumberOf(Today)));
+        AddEssay();
         Edit(0, [](ProjPropF* editor) {
             editor->SubjectCmb->lineEdit()->selectAll();
             QTest::keyClicks(editor->SubjectCmb->lineEdit(), QStringLiteral("Say \"Geo\""));
@@ -271,8 +264,8 @@ private Q_SLOTS:
             PressDone(editor);
         });
         QVERIFY(!Projects[0]->Form);
-        QCOMPARE(StoreFile(QStringLiteral("Projects.txt")), QByteArray("0\r\n"));
-        QCOMPARE(StoreFile(QStringLiteral("Completed.txt")),
+        QCOMPARE(m_planner.ReadStore(QStringLiteral("Projects.txt")), QByteArray("0\r\n"));
+        QCOMPARE(m_planner.ReadStore(QStringLiteral("Completed.txt")),
                  "9,\"Essay\",\"History\"," + QByteArray::number(DayNumberOf(Today) + 3)
                      + ",4,10,\"\"\r\n");
         QCOMPARE(MenuButF::Get()->y(), QGuiApplication::primaryScreen()->availableGeometry().top());
@@ -280,8 +273,7 @@ private Q_SLOTS:
 
     void notesKeepTheirLineBreaks()
     {
-        AddProjectEntry(
-            MakeProject(QStringLiteral("Essay"), QStringLiteral("History"), DayNumberOf(Today)));
+        AddEssay();
         Edit(0, [](ProjPropF* editor) {
             editor->NotesTxt->setFocus();
             QTest::keyClicks(editor->NotesTxt, QStringLiteral("Two pages"));
@@ -307,9 +299,8 @@ private Q_SLOTS:
     void aTextThatIsNoDateIsRefused()
     {
         QFETCH(QString, typed);
-        AddProjectEntry(
-            MakeProject(QStringLiteral("Essay"), QStringLiteral("History"), DayNumberOf(Today)));
-        const QByteArray before = StoreFile(QStringLiteral("Projects.txt"));
+        AddEssay();
+        const QByteArray before = m_planner.ReadStore(QStringLiteral("Projects.txt"));
         Edit(0, [&](ProjPropF* editor) {
             Type(editor->NameTxt, QStringLiteral("Changed"));
             Type(editor->DueDateTxt, typed);
@@ -328,37 +319,34 @@ private Q_SLOTS:
         });
         QCOMPARE(Projects[0]->PName, QStringLiteral("Essay"));
         QCOMPARE(Projects[0]->DueDate, DayNumberOf(Today));
-        QCOMPARE(StoreFile(QStringLiteral("Projects.txt")), before);
+        QCOMPARE(m_planner.ReadStore(QStringLiteral("Projects.txt")), before);
     }
 
-    void escapeLeavesTheProjectAsItWas()
+    // Enter is Done; Escape is the close box and leaves the project alone.
+    void keysThatCloseTheEditor_data()
     {
-        AddProjectEntry(
-            MakeProject(QStringLiteral("Essay"), QStringLiteral("History"), DayNumberOf(Today)));
-        Edit(0, [](ProjPropF* editor) {
-            Type(editor->NameTxt, QStringLiteral("Changed"));
-            QTest::keyClick(editor->NameTxt, Qt::Key_Escape);
-        });
-        QCOMPARE(Projects[0]->PName, QStringLiteral("Essay"));
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("Enter presses Done") << int(Qt::Key_Return) << "Changed";
+        QTest::newRow("Escape leaves the project as it was") << int(Qt::Key_Escape) << "Essay";
     }
-
-    void enterPressesDone()
+    void keysThatCloseTheEditor()
     {
-        AddProjectEntry(
-            MakeProject(QStringLiteral("Essay"), QStringLiteral("History"), DayNumberOf(Today)));
-        Edit(0, [](ProjPropF* editor) {
+        QFETCH(int, key);
+        QFETCH(QString, stored);
+        AddEssay();
+        Edit(0, [key](ProjPropF* editor) {
             Type(editor->NameTxt, QStringLiteral("Changed"));
-            QTest::keyClick(editor->NameTxt, Qt::Key_Return);
+            QTest::keyClick(editor->NameTxt, Qt::Key(key));
         });
-        QCOMPARE(Projects[0]->PName, QStringLiteral("Changed"));
+        QCOMPARE(Projects[0]->PName, stored);
     }
 
     void aFailedSaveSaysSoAndKeepsTheEdit()
     {
-        AddProjectEntry(
-            MakeProject(QStringLiteral("Essay"), QStringLiteral("History"), DayNumberOf(Today)));
+        AddEssay();
         // A folder where the file should be: the new file cannot take its place.
-        const QString projects = m_volume->Path(StoreFolder + QStringLiteral("Projects.txt"));
+        const QString projects = m_planner.StorePath(QStringLiteral("Projects.txt"));
         QVERIFY(QFile::remove(projects));
         QVERIFY(QDir().mkdir(projects));
         ScriptedDialogs dialogs;

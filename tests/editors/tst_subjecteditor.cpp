@@ -19,7 +19,7 @@ using namespace MainM;
 
 namespace {
 
-const QString SubjectsFile = QStringLiteral("012345/Ferrowind/Duetide/Subjects.txt");
+const QString SubjectsFile = QStringLiteral("Subjects.txt");
 
 void PressDone(SubjEdit* editor)
 {
@@ -38,7 +38,7 @@ class TestSubjectEditor : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempVolume> m_volume;
+    RunningPlanner m_planner;
 
     void OpenManager(const std::function<void(SubjManageF*)>& act)
     {
@@ -47,17 +47,8 @@ class TestSubjectEditor : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        ResetPlanner();
-        m_volume = std::make_unique<TempVolume>();
-        StartPlanner(*m_volume);
-    }
-    void cleanup()
-    {
-        ResetPlanner();
-        m_volume.reset();
-    }
+    void init() { m_planner.Start(); }
+    void cleanup() { m_planner.Stop(); }
 
     void theEditorOpensOnTheSubjectsColour()
     {
@@ -140,7 +131,7 @@ private Q_SLOTS:
         QTest::mouseClick(Control<QPushButton>(MenuButF::Get(), "BevelButton2"), Qt::LeftButton);
         QCOMPARE(SubjectCount, 1);
         QCOMPARE(Subjects[0]->SName, QString());
-        QCOMPARE(m_volume->ReadFile(SubjectsFile),
+        QCOMPARE(m_planner.ReadStore(SubjectsFile),
                  QByteArray("\"\",8421504\r\n\"Art\",197121\r\n"));
         QVERIFY(Projects[0]->Form); // the list was rebuilt
     }
@@ -153,7 +144,7 @@ private Q_SLOTS:
         });
         AddSubject();
         QCOMPARE(Subjects[0]->SName, QStringLiteral("Say ''hi''"));
-        QCOMPARE(m_volume->ReadFile(SubjectsFile), QByteArray("\"Say ''hi''\",8421504\r\n"));
+        QCOMPARE(m_planner.ReadStore(SubjectsFile), QByteArray("\"Say ''hi''\",8421504\r\n"));
     }
 
     void sortingIgnoresCaseAndKeepsEqualNamesInOrder()
@@ -169,7 +160,7 @@ private Q_SLOTS:
 
     void theManagerWithNoSubjects()
     {
-        m_volume->WriteFile(SubjectsFile, "stale");
+        m_planner.WriteStore(SubjectsFile, "stale");
         OpenManager([](SubjManageF* manager) {
             QCOMPARE(manager->windowTitle(), QStringLiteral("Edit Subjects"));
             QCOMPARE(manager->size(), QSize(247, 68));
@@ -180,7 +171,7 @@ private Q_SLOTS:
             QTest::mouseClick(manager->VisiChk, Qt::LeftButton);
             manager->close();
         });
-        QCOMPARE(m_volume->ReadFile(SubjectsFile), QByteArray());
+        QCOMPARE(m_planner.ReadStore(SubjectsFile), QByteArray());
     }
 
     void hidingASubjectTakesItsStripsOffUntilShownAgain()
@@ -229,7 +220,7 @@ private Q_SLOTS:
         QCOMPARE(dialogs.Asked().size(), 0);
         QCOMPARE(Projects[0]->Subject, QStringLiteral("Art"));
         QCOMPARE(StripColour(0), QColor(128, 128, 128));
-        QCOMPARE(m_volume->ReadFile(SubjectsFile), QByteArray("\"Music\",1361940\r\n"));
+        QCOMPARE(m_planner.ReadStore(SubjectsFile), QByteArray("\"Music\",1361940\r\n"));
     }
 
     void deletingEverySubjectSavesAnEmptyFile()
@@ -244,7 +235,7 @@ private Q_SLOTS:
             manager->close();
         });
         QCOMPARE(SubjectCount, -1);
-        QCOMPARE(m_volume->ReadFile(SubjectsFile), QByteArray());
+        QCOMPARE(m_planner.ReadStore(SubjectsFile), QByteArray());
     }
 
     // From the manager the editor changes only the manager's swatch at once;
@@ -266,12 +257,12 @@ private Q_SLOTS:
             QCOMPARE(manager->ColourRect->Fill(), QColor(0, 200, 70));
             QCOMPARE(manager->SubjectCmb->itemText(0), QStringLiteral("Art"));
             QCOMPARE(StripColour(0), QColor(250, 200, 70));
-            QCOMPARE(m_volume->ReadFile(SubjectsFile), QByteArray());
+            QCOMPARE(m_planner.ReadStore(SubjectsFile), QByteArray());
             manager->close();
         });
         QCOMPARE(Subjects[0]->SName, QStringLiteral("Music"));
         QCOMPARE(Subjects[1]->SName, QStringLiteral("Zoology"));
-        QCOMPARE(m_volume->ReadFile(SubjectsFile),
+        QCOMPARE(m_planner.ReadStore(SubjectsFile),
                  QByteArray("\"Music\",1361940\r\n\"Zoology\",4638720\r\n"));
         // Renamed, the subject has lost its project, which shows grey.
         QCOMPARE(StripColour(0), QColor(128, 128, 128));

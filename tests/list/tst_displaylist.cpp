@@ -51,7 +51,7 @@ class TestDisplayList : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempVolume> m_volume;
+    RunningPlanner m_planner;
 
     void AddProject(const QString& name, int days, const QString& subject = QStringLiteral("Art"),
                     qint16 classV = ClassNormal)
@@ -62,17 +62,10 @@ class TestDisplayList : public QObject
 private Q_SLOTS:
     void init()
     {
-        ResetPlanner();
-        platform::SetCurrentDate(Today);
-        m_volume = std::make_unique<TempVolume>();
-        StartPlanner(*m_volume);
+        m_planner.Start(Today);
         AddSubjectEntry(MakeSubject(QStringLiteral("Art"), QColor(200, 40, 40)));
     }
-    void cleanup()
-    {
-        ResetPlanner();
-        m_volume.reset();
-    }
+    void cleanup() { m_planner.Stop(); }
 
     void anEmptyListPutsTheBarAtTheTop_data()
     {

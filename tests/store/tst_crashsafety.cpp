@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <array>
 #include <csignal>
 #include <functional>
 #include <sys/wait.h>
@@ -63,6 +64,33 @@ class TestCrashSafety : public QObject
         }
     }
 
+    // A file rewritten whole, over and over, with version 0 and version 1 of
+    // its content in turn: after every kill it must hold one of the two.
+    // `loadsWhole` then reads it back through the planner's own loader.
+    void KillWhileAlternating(const TempStore& store, const QString& file,
+                              const std::array<QByteArray, 2>& contents,
+                              const std::function<void(int version)>& saveVersion,
+                              const std::function<void()>& loadsWhole = {})
+    {
+        store.Write(file, contents[0]);
+        Figures figures;
+        KillRepeatedly(
+            store,
+            [&] {
+                for (int version = 0;; version = 1 - version)
+                    saveVersion(version);
+            },
+            [&] {
+                const QByteArray now = store.Read(file);
+                QVERIFY2(now == contents[0] || now == contents[1],
+                         qPrintable(file + QStringLiteral(" is damaged")));
+                if (loadsWhole)
+                    loadsWhole();
+            },
+            figures);
+        Report(qPrintable(file), figures);
+    }
+
     void Report(const char* file, const Figures& figures)
     {
         qInfo("%s: %d kills, %d of them in the middle of a write", file, figures.kills,
@@ -78,14 +106,14 @@ private Q_SLOTS:
     }
     void init() { ResetPlanner(); }
 
+    // Few records with long texts, so that most of a save's time is spent
+    // writing and the kills land there often.
     void subjectsFile()
     {
         TempStore store;
         std::vector<std::shared_ptr<SubjectDef>> tables[2];
-        QByteArray contents[2];
+        std::array<QByteArray, 2> contents;
         for (int t = 0; t < 2; ++t) {
-            // Few records with long texts, so that most of a save's time is
-            // spent writing and the kills land there often.
             for (int i = 0; i < 40; ++i) {
                 auto subject = ParseSubjectLine(QStringLiteral("\"%1 %2 %3\",%2")
                                                     .arg(t ? u'B' : u'A')
@@ -95,32 +123,25 @@ private Q_SLOTS:
                 tables[t].push_back(subject);
             }
         }
-        store.Write(QStringLiteral("Subjects.txt"), contents[0]);
-        Figures figures;
-        KillRepeatedly(
-            store,
-            [&] {
-                for (int t = 0;; t = 1 - t) {
-                    Subjects = tables[t];
-                    SubjectCount = qint32(Subjects.size()) - 1;
-                    SaveSubjects();
-                }
+        KillWhileAlternating(
+            store, QStringLiteral("Subjects.txt"), contents,
+            [&](int version) {
+                ClearSubjects();
+                for (const auto& subject : tables[version])
+                    AddSubjectEntry(subject);
+                SaveSubjects();
             },
-            [&] {
-                const QByteArray now = store.Read(QStringLiteral("Subjects.txt"));
-                QVERIFY2(now == contents[0] || now == contents[1], "Subjects.txt is damaged");
+            [] {
                 QVERIFY(LoadSubjects());
                 QCOMPARE(SubjectCount, 39);
-            },
-            figures);
-        Report("Subjects.txt", figures);
+            });
     }
 
     void projectsFile()
     {
         TempStore store;
-        QByteArray contents[2];
         std::vector<std::shared_ptr<ProjectDef>> tables[2];
+        std::array<QByteArray, 2> contents;
         for (int t = 0; t < 2; ++t) {
             contents[t] = QByteArray::number(t) + "\r\n";
             for (int i = 0; i < 40; ++i) {
@@ -134,26 +155,19 @@ private Q_SLOTS:
                 tables[t].push_back(project);
             }
         }
-        store.Write(QStringLiteral("Projects.txt"), contents[0]);
-        Figures figures;
-        KillRepeatedly(
-            store,
-            [&] {
-                for (int t = 0;; t = 1 - t) {
-                    Projects = tables[t];
-                    ProjectCount = qint32(Projects.size()) - 1;
-                    NextProjectID = qint16(t);
-                    SaveProjects();
-                }
+        KillWhileAlternating(
+            store, QStringLiteral("Projects.txt"), contents,
+            [&](int version) {
+                ClearProjects();
+                for (const auto& project : tables[version])
+                    AddProjectEntry(project);
+                NextProjectID = qint16(version);
+                SaveProjects();
             },
-            [&] {
-                const QByteArray now = store.Read(QStringLiteral("Projects.txt"));
-                QVERIFY2(now == contents[0] || now == contents[1], "Projects.txt is damaged");
+            [] {
                 QVERIFY(LoadProjects());
                 QCOMPARE(ProjectCount, 39);
-            },
-            figures);
-        Report("Projects.txt", figures);
+            });
     }
 
     // Each round delivers one project after another. After a kill the archive
@@ -227,25 +241,14 @@ private Q_SLOTS:
         TempStore store;
         const QByteArray other = QByteArray(16, 'o');
         const QByteArray tail = QByteArray(200000, 't');
-        const QByteArray contents[2] = {other + QByteArray("\x00\x0a", 2) + tail,
-                                        other + QByteArray("\x02\x14", 2) + tail};
-        store.Write(QStringLiteral("Portable Settings"), contents[0]);
-        Figures figures;
-        KillRepeatedly(
-            store,
-            [&] {
-                for (int t = 0;; t = 1 - t) {
-                    DaysView = quint8(t * 2);
-                    DaysViewDays = quint8(10 + t * 10);
-                    SaveSettings();
-                }
-            },
-            [&] {
-                const QByteArray now = store.Read(QStringLiteral("Portable Settings"));
-                QVERIFY2(now == contents[0] || now == contents[1], "Portable Settings is damaged");
-            },
-            figures);
-        Report("Portable Settings", figures);
+        KillWhileAlternating(
+            store, QStringLiteral("Portable Settings"),
+            {other + QByteArray("\x00\x0a", 2) + tail, other + QByteArray("\x02\x14", 2) + tail},
+            [](int version) {
+                DaysView = quint8(version * 2);
+                DaysViewDays = quint8(10 + version * 10);
+                SaveSettings();
+            });
     }
 };
 

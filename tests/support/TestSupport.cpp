@@ -145,6 +145,44 @@ void StartPlanner(TempVolume& volume)
     QVERIFY(!platform::QuitRequested());
 }
 
+namespace {
+const QString PlannerStore = QStringLiteral("012345/Ferrowind/Duetide/");
+}
+
+void RunningPlanner::Start(const QDate& today)
+{
+    ResetPlanner();
+    platform::SetCurrentDate(today);
+    m_volume = std::make_unique<TempVolume>();
+    StartPlanner(*m_volume);
+}
+
+void RunningPlanner::Stop()
+{
+    ResetPlanner();
+    m_volume.reset();
+}
+
+QString RunningPlanner::StorePath(const QString& name) const
+{
+    return m_volume->Path(PlannerStore + name);
+}
+
+QByteArray RunningPlanner::ReadStore(const QString& name) const
+{
+    return m_volume->ReadFile(PlannerStore + name);
+}
+
+void RunningPlanner::WriteStore(const QString& name, const QByteArray& content) const
+{
+    m_volume->WriteFile(PlannerStore + name, content);
+}
+
+bool RunningPlanner::InStore(const QString& name) const
+{
+    return m_volume->Exists(PlannerStore + name);
+}
+
 std::shared_ptr<SubjectDef> MakeSubject(const QString& name, QColor colour)
 {
     auto subject = std::make_shared<SubjectDef>();

@@ -5,11 +5,14 @@
 #include "platform/Dialogs.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
+
 #include <QTest>
 #include <functional>
+#include <memory>
 
 // A whole little machine inside a temporary folder: a volume, a home folder,
 // and the program file placed somewhere on the volume. The start-up then runs
@@ -68,7 +71,7 @@ public:
     void Answer(platform::DialogAnswer answer) { m_answers << answer; }
     void AnswerYes() { Answer({true, {}}); }
     void AnswerNo() { Answer({false, {}}); }
-    void ChooseFolder(const QString& path) { Answer({true, path}); }
+    void Choose(const QString& path) { Answer({true, path}); } // a folder or a file
 
     const QList<platform::DialogRequest>& Asked() const { return m_asked; }
     int Unanswered() const { return m_unanswered; }
@@ -88,6 +91,25 @@ void ClearTables();
 // Starts the planner as the program does, on a new data store inside
 // `volume`; the button bar is then up.
 void StartPlanner(TempVolume& volume);
+
+// A planner running on a new data store in a temporary volume: Start() in a
+// test's init(), Stop() in its cleanup(). The store's files are named by
+// their file names.
+class RunningPlanner
+{
+public:
+    // Starts from an empty planner; a valid `today` pins the date.
+    void Start(const QDate& today = {});
+    void Stop();
+
+    QString StorePath(const QString& name) const;
+    QByteArray ReadStore(const QString& name) const;
+    void WriteStore(const QString& name, const QByteArray& content) const;
+    bool InStore(const QString& name) const;
+
+private:
+    std::unique_ptr<TempVolume> m_volume;
+};
 
 // A subject or a project for a test's tables.
 std::shared_ptr<SubjectDef> MakeSubject(const QString& name, QColor colour = QColor(128, 128, 128));

@@ -38,7 +38,7 @@ class TestTransfer : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempVolume> m_volume;
+    RunningPlanner m_planner;
     std::unique_ptr<TempStore> m_store;
     std::unique_ptr<QTemporaryDir> m_files; // where transfer files are put
 
@@ -48,7 +48,7 @@ class TestTransfer : public QObject
     QList<platform::DialogRequest> Import(const QString& path)
     {
         ScriptedDialogs dialogs;
-        dialogs.ChooseFolder(path);
+        dialogs.Choose(path);
         dialogs.AnswerYes(); // OK to a message, if one comes
         ImportSubject();
         return dialogs.Asked();
@@ -58,7 +58,7 @@ class TestTransfer : public QObject
     QList<platform::DialogRequest> Export(qint32 i, const QString& name, const QString& chosen)
     {
         ScriptedDialogs dialogs;
-        dialogs.ChooseFolder(chosen);
+        dialogs.Choose(chosen);
         dialogs.AnswerYes();
         ExportSubject(i, name);
         return dialogs.Asked();
@@ -67,19 +67,16 @@ class TestTransfer : public QObject
 private Q_SLOTS:
     void init()
     {
-        ResetPlanner();
         // The import rebuilds the list, which places the button bar.
-        m_volume = std::make_unique<TempVolume>();
-        StartPlanner(*m_volume);
+        m_planner.Start();
         m_store = std::make_unique<TempStore>();
         m_files = std::make_unique<QTemporaryDir>();
     }
     void cleanup()
     {
-        ResetPlanner();
+        m_planner.Stop();
         m_store.reset();
         m_files.reset();
-        m_volume.reset();
     }
 
     void whatTheReaderAccepts_data()
@@ -244,7 +241,7 @@ private Q_SLOTS:
         Subjects[1]->Invisible = true; // hidden subjects are offered too
         AddProjectEntry(MakeProject(QStringLiteral("Essay"), QStringLiteral("history"), 5));
         ScriptedDialogs dialogs;
-        dialogs.ChooseFolder(FilePath(QStringLiteral("out")));
+        dialogs.Choose(FilePath(QStringLiteral("out")));
         WhenModal<SubjSelectF>([&](SubjSelectF* select) {
             QCOMPARE(select->windowTitle(), QStringLiteral("Select Subject"));
             QCOMPARE(select->SubjectCmb->count(), 2);

@@ -24,7 +24,7 @@ using namespace MainM;
 
 namespace {
 
-const QString SettingsFile = QStringLiteral("012345/Ferrowind/Duetide/Portable Settings");
+const QString SettingsFile = QStringLiteral("Portable Settings");
 
 QString DaysOn(qint32 i)
 {
@@ -48,20 +48,12 @@ class TestWindows : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempVolume> m_volume;
-
-    void Restart()
-    {
-        ResetPlanner();
-        MenuButF::Get(); // the same program file and store as before
-    }
+    RunningPlanner m_planner;
 
 private Q_SLOTS:
     void init()
     {
-        ResetPlanner();
-        m_volume = std::make_unique<TempVolume>();
-        StartPlanner(*m_volume);
+        m_planner.Start();
         AddSubjectEntry(MakeSubject(QStringLiteral("Art")));
         AddProjectEntry(MakeProject(QStringLiteral("soon"), QStringLiteral("Art"), TodayInt + 10));
         AddProjectEntry(MakeProject(QStringLiteral("later"), QStringLiteral("Art"), TodayInt + 20));
@@ -72,8 +64,7 @@ private Q_SLOTS:
         delete OptionsF::Show();
         delete MenuF::Current();
         delete HelpF::Show();
-        ResetPlanner();
-        m_volume.reset();
+        m_planner.Stop();
     }
 
     void theMenuItemsChangeTheWordingAtOnceAndForGood_data()
@@ -102,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(int(DaysView), daysView);
         QCOMPARE(DaysOn(0), soon);
         QCOMPARE(DaysOn(1), later);
-        QCOMPARE(m_volume->ReadFile(SettingsFile).at(16), char(daysView));
+        QCOMPARE(m_planner.ReadStore(SettingsFile).at(16), char(daysView));
 
         // After a restart the store gives the wording back.
         DaysView = 9;
@@ -155,7 +146,7 @@ private Q_SLOTS:
         QTest::mouseClick(MenuF::Current()->SwitchBut, Qt::LeftButton);
         QCOMPARE(ViewMode, 0);
         QCOMPARE(Projects[1]->Form->geometry(), column);
-        QVERIFY(!m_volume->Exists(SettingsFile)); // the layout is not kept
+        QVERIFY(!m_planner.InStore(SettingsFile)); // the layout is not kept
     }
 
     void optionsOpenOnTheSettingsWithoutChangingThem()
@@ -205,7 +196,7 @@ private Q_SLOTS:
         QCOMPARE(int(DaysView), daysView);
         QCOMPARE(options->ViewButs[2]->isChecked(), daysView == 2);
         QCOMPARE(DaysOn(0), QStringLiteral("1 W  3 D")); // the list waits for the closing
-        QVERIFY(!m_volume->Exists(SettingsFile));
+        QVERIFY(!m_planner.InStore(SettingsFile));
     }
 
     void changesAreSavedOnceWhenTheWindowCloses_data()
@@ -223,7 +214,7 @@ private Q_SLOTS:
         QCOMPARE(int(DaysView), 0);
         TypeThreshold(options, QStringLiteral("7"));
         QTest::mouseClick(options->ViewButs[1], Qt::LeftButton, {}, QPoint(6, 7));
-        QVERIFY(!m_volume->Exists(SettingsFile));
+        QVERIFY(!m_planner.InStore(SettingsFile));
         // Still being typed when the window closes: it counts.
         options->DaysTxt->setFocus();
         options->DaysTxt->selectAll();
@@ -235,7 +226,7 @@ private Q_SLOTS:
             options->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!window);
-        QCOMPARE(m_volume->ReadFile(SettingsFile), QByteArray(16, '\0') + QByteArray("\x02\x09"));
+        QCOMPARE(m_planner.ReadStore(SettingsFile), QByteArray(16, '\0') + QByteArray("\x02\x09"));
         QCOMPARE(DaysOn(1), QStringLiteral("2 Weeks"));
     }
 
